@@ -1,0 +1,1 @@
+// Placeholder: the encoding table lands here.

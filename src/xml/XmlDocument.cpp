@@ -1,0 +1,1 @@
+// Placeholder: the XML document engine lands here.
