@@ -19,6 +19,21 @@ std::optional<QString> runFileDialog(QFileDialog& dialog, const FileDialogReques
     return dialog.selectedFiles().constFirst();
 }
 
+// Qt would read custom colours of earlier runs from the user's settings unless they are set
+// first, and writes them back when a colour dialog is destroyed. The program keeps no settings
+// between runs, so the custom colours start fresh and one dialog lives (unparented, never
+// deleted) for the whole run, keeping them until the program ends.
+QColorDialog& colourDialog()
+{
+    static QColorDialog* const dialog = [] {
+        for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
+        auto* d = new QColorDialog;
+        d->setOption(QColorDialog::DontUseNativeDialog);
+        return d;
+    }();
+    return *dialog;
+}
+
 }  // namespace
 
 void QtPrompts::showMessage(const QString& text, QWidget* parent)
@@ -27,20 +42,6 @@ void QtPrompts::showMessage(const QString& text, QWidget* parent)
     shown.remove(QLatin1Char('\r'));
     QMessageBox box(QMessageBox::NoIcon, kTitle, shown, QMessageBox::Ok, parent);
     box.exec();
-}
-
-QColorDialog& QtPrompts::colourDialog()
-{
-    if (colourDialog_ == nullptr) {
-        // Qt would read custom colours of earlier runs from the user's settings unless they
-        // are set first, and writes them back when a colour dialog is destroyed. The program
-        // keeps no settings between runs, so the custom colours start fresh and the one
-        // dialog lives (unparented, never deleted) for the whole run.
-        for (int i = 0; i < QColorDialog::customCount(); ++i) QColorDialog::setCustomColor(i, Qt::white);
-        colourDialog_ = new QColorDialog;
-        colourDialog_->setOption(QColorDialog::DontUseNativeDialog);
-    }
-    return *colourDialog_;
 }
 
 std::optional<QColor> QtPrompts::chooseColour(const QColor& initial, QWidget* parent)

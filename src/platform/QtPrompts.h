@@ -2,8 +2,6 @@
 
 #include "Prompts.h"
 
-class QColorDialog;
-
 // The real prompts: QMessageBox, QColorDialog and QFileDialog; runModal is QDialog::exec().
 class QtPrompts final : public Prompts {
 public:
@@ -12,8 +10,4 @@ public:
     std::optional<QString> openFileName(const FileDialogRequest& request, QWidget* parent) override;
     std::optional<QString> saveFileName(const FileDialogRequest& request, QWidget* parent) override;
     int runModal(QDialog& dialog) override;
-
-private:
-    QColorDialog& colourDialog();
-    QColorDialog* colourDialog_ = nullptr;
 };

@@ -21,8 +21,9 @@ QString demangledClassName(const QDialog& dialog)
 template <typename T>
 std::optional<T> takeFirst(std::deque<std::optional<T>>& script)
 {
-    if (script.empty()) return std::nullopt;
-    std::optional<T> answer = script.front();
+    std::optional<T> answer;
+    if (script.empty()) return answer;
+    if (script.front().has_value()) answer.emplace(*script.front());
     script.pop_front();
     return answer;
 }
