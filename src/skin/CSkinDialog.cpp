@@ -31,6 +31,15 @@ const QColor kPlainAccent(255, 111, 0);
 constexpr int kPlainMargin = 12;
 const QSize kPlainMinimum(240, 120);
 
+// The window's shape: every pixel of the face except those of exactly the colour key.
+QBitmap shapeOf(const QImage& face, const QColor& key)
+{
+    QImage mask = face.convertToFormat(QImage::Format_RGB32).createMaskFromColor(key.rgb(), Qt::MaskOutColor);
+    // Bit 1 marks a pixel that stays; say so explicitly, as QBitmap reads the bits by colour.
+    mask.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    return QBitmap::fromImage(mask);
+}
+
 }  // namespace
 
 CSkinDialog::CSkinDialog(const SkinStyle& style, const std::string& language, QWidget* parent)
@@ -72,9 +81,7 @@ void CSkinDialog::applyFace()
     const QSize size = face.isNull() ? plainFaceSize() : face.size();
     setFixedSize(size);
     if (!face.isNull()) {
-        const QImage image = face.toImage().convertToFormat(QImage::Format_RGB32);
-        const QColor key = toQColor(style_.colourKey);
-        setMask(QBitmap::fromImage(image.createMaskFromColor(key.rgb(), Qt::MaskOutColor)));
+        setMask(shapeOf(face.toImage(), toQColor(style_.colourKey)));
     }
     const QRect screen = QGuiApplication::primaryScreen() != nullptr ? QGuiApplication::primaryScreen()->geometry() : QRect();
     move(screen.x() + (screen.width() - size.width()) / 2, screen.y() + (screen.height() - size.height()) / 2);
