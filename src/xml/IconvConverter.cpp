@@ -38,7 +38,9 @@ int IconvConverter::run(char** input, std::size_t* inputLeft, UnitWriter<Unit>& 
         // When only counting, output goes to a scratch buffer that is reused until done.
         alignas(Unit) char scratch[4096];
         char* const start = out.counting() ? scratch : reinterpret_cast<char*>(out.cursor());
-        std::size_t outputLeft = out.counting() ? sizeof scratch : out.room() * sizeof(Unit);
+        constexpr std::size_t kMaxRoom = static_cast<std::size_t>(-1) / sizeof(Unit);
+        std::size_t outputLeft =
+            out.counting() ? sizeof scratch : std::min(out.room(), kMaxRoom) * sizeof(Unit);
         char* output = start;
         const std::size_t result = iconv(descriptor_, input, inputLeft, &output, &outputLeft);
         const int error = result == kIconvFailed ? errno : 0;
