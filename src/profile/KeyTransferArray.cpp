@@ -52,7 +52,10 @@ int kindOfSingleCode(int code)
 std::u16string delayLine(int milliseconds)
 {
     const std::string digits = std::to_string(milliseconds);
-    return u"<" + std::u16string(digits.begin(), digits.end()) + u" ms>";
+    std::u16string line(u"<");
+    line.append(digits.begin(), digits.end());
+    line += u" ms>";
+    return line;
 }
 
 // A list as it comes back from the keyboard: the defaults with the given view size.
