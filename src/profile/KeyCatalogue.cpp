@@ -277,9 +277,19 @@ constexpr const char16_t* kKindNamesChinese[] = {
     u"多媒体键", u"鼠标键", u"操控键", u"电源键",
 };
 
+// KeyCodes of the multimedia, mouse, function and power actions; every other code is a key.
+// The double click (199) is a mouse action too, but travels as two left clicks.
+constexpr KindCodeRange kKindCodeRanges[] = {
+    {5, 108, 125},  // Multimedia
+    {6, 126, 134},  // Mouse
+    {7, 135, 159},  // Function
+    {8, 75, 77},    // Power
+};
+
 }  // namespace
 
 std::span<const KeyNameEntry> KeyCatalogue::keyNames() { return kKeyNames; }
 std::span<const CodePair> KeyCatalogue::codePairs() { return kCodePairs; }
 std::span<const char16_t* const> KeyCatalogue::kindNamesEnglish() { return kKindNamesEnglish; }
 std::span<const char16_t* const> KeyCatalogue::kindNamesChinese() { return kKindNamesChinese; }
+std::span<const KindCodeRange> KeyCatalogue::kindCodeRanges() { return kKindCodeRanges; }

@@ -14,6 +14,13 @@ struct CodePair {
     int hostCode;
 };
 
+// The KeyCodes that belong to one kind of assignment other than a plain key.
+struct KindCodeRange {
+    int kind;
+    int firstKeyCode;
+    int lastKeyCode;
+};
+
 // The fixed tables behind the key code catalogue and the summary texts. The profile copies
 // them into its own fields at start-up; everything else reads the profile.
 class KeyCatalogue {
@@ -22,4 +29,5 @@ public:
     static std::span<const CodePair> codePairs();      // ascending by KeyCode
     static std::span<const char16_t* const> kindNamesEnglish();  // AssignmentKind 0..8
     static std::span<const char16_t* const> kindNamesChinese();
+    static std::span<const KindCodeRange> kindCodeRanges();
 };

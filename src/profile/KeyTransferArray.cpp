@@ -1,5 +1,6 @@
 #include "KeyTransferArray.h"
 
+#include "KeyCatalogue.h"
 #include "KeyboardProfile.h"
 
 #include <algorithm>
@@ -25,27 +26,19 @@ constexpr int kMouseKeyLeftCode = 130;
 constexpr int kComboViewRows = 6;
 constexpr int kListViewRows = 9;
 
-bool isValidEntry(int keyIndex, int layer)
-{
-    return keyIndex >= 0 && keyIndex < KeyboardProfile::kKeyTableSize && (layer == 0 || layer == 1);
-}
-
 // Lines that fit behind a header of the given size without passing the capacity.
 int linesThatFit(const ActionList& actions, int header)
 {
     return std::min(actions.lineCount(), KeyTransferArray::kCapacity - header);
 }
 
+// A single code read back names its kind by the range it lies in.
 int kindOfSingleCode(int code)
 {
-    if (code >= 108 && code <= 125)
-        return Kind::Multimedia;
-    if (code >= 126 && code <= 134)
-        return Kind::Mouse;
-    if (code >= 135 && code <= 159)
-        return Kind::Function;
-    if (code >= 75 && code <= 77)
-        return Kind::Power;
+    for (const KindCodeRange& range : KeyCatalogue::kindCodeRanges()) {
+        if (code >= range.firstKeyCode && code <= range.lastKeyCode)
+            return range.kind;
+    }
     return Kind::Single;
 }
 
@@ -195,7 +188,7 @@ std::vector<int> KeyTransferArray::encode(const KeyboardProfile& profile, int ke
 
 std::vector<int> KeyTransferArray::encode(int keyIndex, int layer) const
 {
-    if (!isValidEntry(keyIndex, layer))
+    if (!KeyboardProfile::hasEntry(keyIndex, layer))
         return {};
     const KeyAssignment& entry = profile_.assignment(keyIndex, layer);
     const ActionList& list = entry.actions;
@@ -236,7 +229,7 @@ std::vector<int> KeyTransferArray::encode(int keyIndex, int layer) const
 
 void KeyTransferArray::decode(KeyboardProfile& profile, int keyIndex, int layer, const int* buffer, int count)
 {
-    if (!isValidEntry(keyIndex, layer))
+    if (!KeyboardProfile::hasEntry(keyIndex, layer))
         return;
     Decoded result = Decoder(profile, buffer, count).run();
     KeyAssignment& entry = profile.assignment(keyIndex, layer);

@@ -25,11 +25,6 @@ constexpr std::u16string_view kMacroEllipsis = u" ... ...";
 static_assert(DeviceTransfer<CZelkHWI>::kLightValues == CZelkHWI::kLightValues);
 static_assert(KeyTransferArray::kCapacity == KeyboardProfile::kTransferCapacity);
 
-bool isValidEntry(int keyIndex, int layer)
-{
-    return keyIndex >= 0 && keyIndex < KeyboardProfile::kKeyTableSize && (layer == 0 || layer == 1);
-}
-
 // A macro line as the summary shows it: "<50 ms>" as 50, a recorded event without its
 // " Down" or " UP".
 std::u16string_view shortMacroLine(std::u16string_view line)
@@ -159,7 +154,7 @@ void KeyboardProfile::resetProfile()
 
 std::u16string KeyboardProfile::describeAssignment(int keyIndex, int layer) const
 {
-    if (!isValidEntry(keyIndex, layer))
+    if (!KeyboardProfile::hasEntry(keyIndex, layer))
         return {};
     const KeyAssignment& entry = assignment(keyIndex, layer);
     switch (entry.kind) {
