@@ -393,12 +393,19 @@ protected:
     {
         writeKeys(hwi, {{0, 1, {0, 1, 70}}});
         EXPECT_TRUE(hwi.readKeyDefinationFromDev(kWindow));
-        writeKeys(hwi, {{1, 2, {0, 1, 71}}});
         setLights(hwi, 7);
         EXPECT_TRUE(hwi.readKeyLightFromDev());
         setLights(hwi, 9);
-        stage(hwi, {{0, 3, {0, 1, 72}}});
+        restoreKeys();
         stored = hwi.simulator().storedState();
+    }
+
+    // Stored keys and staged set as the constructor leaves them (expectNoEffect writes the
+    // staged set to see it).
+    void restoreKeys()
+    {
+        writeKeys(hwi, {{1, 2, {0, 1, 71}}});
+        stage(hwi, {{0, 3, {0, 1, 72}}});
         sink.clear();
     }
 
@@ -506,11 +513,7 @@ TEST_F(CZelkHWIFaults, FailingCallFailsAloneAndWithoutEffect)
         EXPECT_EQ(hwi.__createDev(), call.call != DeviceCall::CreateDev) << call.name;
         expectBuffersUntouched(buffers, call.name);
         expectNoEffect(call.name);
-        // expectNoEffect wrote the staged set; put the stored state back for the next call.
-        stage(hwi, {{1, 2, {0, 1, 71}}});
-        ASSERT_TRUE(hwi.writeKeyConfigurationToDev(0));
-        stage(hwi, {{0, 3, {0, 1, 72}}});
-        sink.clear();
+        restoreKeys();
     }
 }
 
@@ -523,10 +526,7 @@ TEST_F(CZelkHWIFaults, DisconnectDuringATransferKeepsWhatTheKeyboardHeld)
         EXPECT_FALSE(hwi.DetectDevice()) << transfer.name << " leaves the keyboard unplugged";
         sink.clear();
         expectNoEffect(transfer.name);
-        stage(hwi, {{1, 2, {0, 1, 71}}});
-        ASSERT_TRUE(hwi.writeKeyConfigurationToDev(0));
-        stage(hwi, {{0, 3, {0, 1, 72}}});
-        sink.clear();
+        restoreKeys();
     }
 }
 
