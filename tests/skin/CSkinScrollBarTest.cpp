@@ -629,6 +629,12 @@ TEST_F(ScrollBarTest, FeedbackRepaintsOnlyTheChangedPart)
     EXPECT_EQ(paintedAfter([&] { h->hover(49); }), QRegion(0, 0, s, s) + QRegion(0, 46, s, 7));
     // Setting the position with redraw repaints the track and thumb between the arrows.
     EXPECT_EQ(paintedAfter([&] { h->setState(0, 99, 10, 0); }), QRegion(0, s, s, 70));
+    // A dragged thumb repaints the stretch from its old place [46, 53) to its new one [67, 74).
+    h->setState(0, 99, 10, 45);
+    QTest::qWait(50);
+    h->press(49);
+    EXPECT_EQ(paintedAfter([&] { h->drag(70); }), QRegion(0, 46, s, 28));
+    h->release(70);
 }
 
 // --- scroll information -----------------------------------------------------------------------
