@@ -54,8 +54,10 @@ ScrollBarGeometry::ScrollBarGeometry(int barLength, int cellSize, const ScrollIn
     const int p = state.trackPosition != -1 ? state.trackPosition : state.position;
     // The offset counts from position 0, not from the minimum. A position outside [0, N]
     // puts the thumb at the nearer end of its track instead of beyond it.
-    const std::int64_t clamped = std::clamp<std::int64_t>(p, 0, std::max<std::int64_t>(m_scrollCount, 0));
-    const std::uint64_t offset = std::uint64_t{asUnsigned(freeLen)} * asUnsigned(clamped) / scrollCount;
+    const std::int64_t last = std::max<std::int64_t>(m_scrollCount, 0);
+    const std::int64_t clamped = std::clamp<std::int64_t>(p, 0, last);
+    const std::uint64_t offset =
+        std::uint64_t{asUnsigned(freeLen)} * asUnsigned(clamped) / scrollCount;
     m_thumbOffset = static_cast<int>(std::min<std::uint64_t>(offset, asUnsigned(freeLen)));
 }
 
