@@ -6,10 +6,12 @@
 #include "KeyboardProfile.h"
 #include "MessageSink.h"
 #include "Prompts.h"
+#include "SimulatedKeyboard.h"
 #include "WorkerThreads.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -50,8 +52,12 @@ protected:
     {
         AppResources::load();
         holdWorkersAt(gate);
+        // The profile as the program has it, on a simulated keyboard of this test's own.
         profile = std::make_unique<KeyboardProfile>();
-        profile->language = LanguageCode::English;
+        profile->initCatalogue();
+        profile->resetProfile();
+        profile->device.simulator().setStatePath(stateDir.filePath(QStringLiteral("keyboard.state")).toStdString());
+        profile->device.simulator().setInstant();
     }
 
     void TearDown() override
@@ -94,6 +100,7 @@ protected:
         return folder;
     }
 
+    QTemporaryDir stateDir;
     std::shared_ptr<Gate> gate = std::make_shared<Gate>();
     std::vector<std::shared_ptr<Gate>> gates;
     std::unique_ptr<KeyboardProfile> profile;
@@ -244,6 +251,53 @@ TEST_F(ProgressTest, ATaskAfterACancelledOneWaitsForItAndIsNotEndedByIt)
     secondGate->release();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !second->isVisible(); }));
     EXPECT_EQ(second->result(), QDialog::Accepted);
+}
+
+TEST_F(ProgressTest, ACancelledReadStillDeliversTheKeyboardsKeysAndLightsWhenItsWorkerFinishes)
+{
+    // What the keyboard holds.
+    KeyAssignment& a = profile->assignment(43, 0);
+    a.kind = Kind::Single;
+    a.code = 60;
+    profile->keyLights[1] = KeyLight{255, 0, 0};
+    ASSERT_TRUE(profile->writeKeysToDevice(0));
+    ASSERT_TRUE(profile->writeLightsToDevice());
+    profile->resetProfile();
+    profile->keyLights[1] = KeyLight{};
+    ASSERT_EQ(profile->assignment(43, 0).kind, Kind::NotSet);
+
+    auto dialog = open(Progress::kReadAll);
+    QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, QPoint(282, 218));
+    ASSERT_EQ(dialog->result(), QDialog::Rejected);
+    dialog.reset();
+
+    gate->release();
+    WorkerThreads::waitForAll();
+    EXPECT_EQ(profile->assignment(43, 0).kind, Kind::Single);
+    EXPECT_EQ(profile->assignment(43, 0).code, 60);
+    EXPECT_EQ(profile->keyLights[1], (KeyLight{255, 0, 0}));
+}
+
+TEST_F(ProgressTest, WritingAfterACancelledReadLeavesTheKeyboardAloneUntilTheReadHasFinished)
+{
+    profile->keyLights[1] = KeyLight{0, 0, 255};
+    ASSERT_TRUE(profile->writeLightsToDevice());
+
+    auto reading = open(Progress::kReadAll);
+    QTest::mouseClick(reading.get(), Qt::LeftButton, {}, QPoint(343, 27));
+    auto secondGate = std::make_shared<Gate>();
+    holdWorkersAt(secondGate);
+    profile->keyLights[1] = KeyLight{0, 255, 0};
+    auto writing = open(Progress::kWriteLights);
+    QTest::qWait(50);
+    const auto stored = profile->device.simulator().storedState();
+    EXPECT_EQ(stored.lights[0], 0);  // still the blue written first: the write has not started
+    EXPECT_EQ(stored.lights[2], 255);
+
+    gate->release();
+    secondGate->release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !writing->isVisible(); }));
+    EXPECT_EQ(writing->result(), QDialog::Accepted);
 }
 
 TEST_F(ProgressTest, HoverLightsTheCancelButtonFromTheHoverFace)
