@@ -122,7 +122,7 @@ CSkinDialog::Images CSkinDialog::images() const
     const ImageIds ids = imageIds();
     const AppResources& resources = AppResources::instance();
     auto load = [&](int id) { return id > 0 ? resources.bitmap(id) : QPixmap(); };
-    return {load(ids.background), load(ids.hover), load(ids.checked)};
+    return {load(ids.background), load(ids.hover), load(ids.checked), ids.hover > 0, ids.checked > 0};
 }
 
 bool CSkinDialog::isShown(const SkinButton& button) const
@@ -196,12 +196,12 @@ void CSkinDialog::paintKeyLightFrame(QPainter& painter, const SkinButton& button
 void CSkinDialog::paintStateImage(QPainter& painter, const SkinButton& button, const Images& faces)
 {
     const QRect r = toQRect(button.rect);
-    if (button.checked && imageIds().checked > 0) {
+    if (button.checked && faces.hasChecked) {
         if (faces.checked.isNull()) painter.fillRect(r, QColor(kPlainAccent.red(), kPlainAccent.green(), kPlainAccent.blue(), 70));
         else copyRect(painter, faces.checked, r);
         return;
     }
-    if (imageIds().hover <= 0 || button.isLabel || !button.rect.contains(lastMousePoint.x(), lastMousePoint.y())) return;
+    if (!faces.hasHover || button.isLabel || !button.rect.contains(lastMousePoint.x(), lastMousePoint.y())) return;
     if (faces.hover.isNull()) {
         painter.setPen(kPlainAccent);
         painter.drawRect(r.adjusted(0, 0, -1, -1));

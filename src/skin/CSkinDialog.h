@@ -121,10 +121,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The images of one paint; has* tells whether the window has such an image at all (its
+    // bitmap may still be missing).
     struct Images {
         QPixmap background;
         QPixmap hover;
         QPixmap checked;
+        bool hasHover = false;
+        bool hasChecked = false;
     };
     Images images() const;
     void openWindow();
