@@ -40,6 +40,9 @@ public:
     bool event(QEvent* e) override
     {
         if (e->type() != kWindowMessageEvent) return QObject::event(e);
+        // Pairs with the lock in post(): Qt's queue already orders the hand-over, this makes it
+        // visible to race detectors, which do not see into Qt.
+        { std::lock_guard lock(sink_.mutex_); }
         const auto* m = static_cast<WindowMessageEvent*>(e);
         if (WindowMessageReceiver* window = WindowRegistry::find(m->window))
             window->onWindowMessage(m->message, m->wParam, m->lParam);

@@ -3,6 +3,7 @@
 #include "CZelkDialogProgress.h"
 
 #include "AppResources.h"
+#include "FaultInjector.h"
 #include "KeyboardProfile.h"
 #include "MessageSink.h"
 #include "Prompts.h"
@@ -82,6 +83,14 @@ protected:
         return dialog;
     }
 
+    // A key write whose device posts no progress of its own and whose worker then waits at the
+    // gate: the bar moves only by the messages a test posts.
+    std::unique_ptr<Progress> openQuiet()
+    {
+        profile->device.simulator().faults().failCall(DeviceCall::WriteKeyConfigurationToDev);
+        return open(Progress::kWriteKeys);
+    }
+
     static QImage face(int id) { return AppResources::instance().bitmap(id).toImage().convertToFormat(QImage::Format_RGB32); }
 
     // Pixels brighter than the panel inside a rectangle: caption text.
@@ -112,7 +121,7 @@ constexpr int kBarRow = Progress::kBarTop + Progress::kBarHeight / 2;
 
 TEST_F(ProgressTest, OpensOnItsFaceWithFiveRecordsAndATwoPixelBar)
 {
-    auto dialog = open(Progress::kWriteKeys);
+    auto dialog = openQuiet();
     EXPECT_EQ(dialog->size(), face(139).size());
     EXPECT_FALSE(dialog->mask().contains(QPoint(0, 0)));  // rounded corner cut by the colour key
     EXPECT_TRUE(dialog->mask().contains(QPoint(185, 125)));
@@ -160,7 +169,7 @@ TEST_F(ProgressTest, ProgressMessagesSetTheBarWithoutClamping)
         int width;
     };
     const Case cases[] = {{0, 0, 0}, {1, 0, 0}, {75, 50, 145}, {149, 99, 287}, {150, 100, 290}, {225, 150, 435}};
-    auto dialog = open(Progress::kWriteKeys);
+    auto dialog = openQuiet();
     const QImage full = face(141);
     const QImage empty = face(139);
     for (const Case& c : cases) {
@@ -321,7 +330,7 @@ TEST_F(ProgressTest, CaptionsShowInBothLanguages)
     int i = 0;
     for (const std::string& language : {LanguageCode::English, LanguageCode::Chinese}) {
         profile->language = language;
-        auto dialog = open(Progress::kWriteKeys);
+        auto dialog = openQuiet();
         postMessage(dialog->messageHandle(), kMsgProgress, 100, 0);
         QApplication::processEvents();
         shown[i] = dialog->grab().toImage();
