@@ -6,10 +6,10 @@
 #include <map>
 #include <string>
 
-// The two languages of captions and tips.
+// The two languages of captions and tips (constants, so tables built before main can use them).
 namespace LanguageCode {
-inline const std::string Chinese = "zh-CN";
-inline const std::string English = "en-US";
+inline constexpr char Chinese[] = "zh-CN";
+inline constexpr char English[] = "en-US";
 }  // namespace LanguageCode
 
 // A rectangle in client pixels. A point is inside when left <= x < right and top <= y < bottom.

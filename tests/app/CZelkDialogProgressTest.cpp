@@ -328,7 +328,7 @@ TEST_F(ProgressTest, CaptionsShowInBothLanguages)
 {
     QImage shown[2];
     int i = 0;
-    for (const std::string& language : {LanguageCode::English, LanguageCode::Chinese}) {
+    for (const std::string language : {LanguageCode::English, LanguageCode::Chinese}) {
         profile->language = language;
         auto dialog = openQuiet();
         postMessage(dialog->messageHandle(), kMsgProgress, 100, 0);
