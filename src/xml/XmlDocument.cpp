@@ -208,6 +208,7 @@ bool XmlDocument::AddElement(std::u16string_view name, std::u16string_view value
     std::u16string inserted;
     std::u16string parentName;
     bool split = false;
+    std::int32_t splitStartTag = 0;
 
     if (ref != 0) {
         const XmlElementRecord& r = index_[ref];
@@ -224,8 +225,12 @@ bool XmlDocument::AddElement(std::u16string_view name, std::u16string_view value
         if (text_[static_cast<std::size_t>(at)] != (startTagOnly ? u'>' : u'/'))
             return false;
         parentName = TagName(parent);
-        inserted.append(u">").append(lineBreak).append(element.text).append(lineBreak).append(u"</").append(parentName);
-        elementOffset = 1 + static_cast<std::int32_t>(lineBreak.size());
+        // "<a //>" minus its last slash would still end in "/>" and stay empty.
+        const std::u16string_view close = !startTagOnly && text_[static_cast<std::size_t>(at - 1)] == u'/' ? u" >" : u">";
+        inserted.append(close).append(lineBreak).append(element.text).append(lineBreak).append(u"</").append(parentName);
+        elementOffset = static_cast<std::int32_t>(close.size() + lineBreak.size());
+        // The start tag now ends at the first character inserted: "<a" plus ">" or " >".
+        splitStartTag = at - parentRecord.start + static_cast<std::int32_t>(close.size());
     } else {
         at = before ? parentRecord.start + parentStartTag : parentRecord.start + parentRecord.length - parentEndTag;
         if (parent == 0 && !before && openMarkupAt_ >= 0)
@@ -244,8 +249,7 @@ bool XmlDocument::AddElement(std::u16string_view name, std::u16string_view value
     const auto delta = static_cast<std::int32_t>(inserted.size()) - removed;
     shiftRecords(parent, at, delta);
     if (split) {
-        const std::int32_t startTag = removed != 0 ? parentStartTag - 1 : parentStartTag;
-        index_.setTagLengths(parent, startTag, static_cast<std::int32_t>(parentName.size()) + 3);
+        index_.setTagLengths(parent, splitStartTag, static_cast<std::int32_t>(parentName.size()) + 3);
         index_[parent].flags &= ~XmlRecordFlag::kNoEndTag;
     }
 

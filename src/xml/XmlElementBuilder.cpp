@@ -10,7 +10,7 @@ void XmlElementBuilder::build()
 {
     XmlTokenizer tokenizer(text_);
     for (;;) {
-        const XmlNode node = tokenizer.next();
+        const XmlNode& node = tokenizer.next();
         switch (node.type) {
         case XmlNodeType::kElement:
             startTag(node);

@@ -55,32 +55,15 @@ void XmlElementIndex::grow(std::int32_t capacity)
     capacity_ = capacity;
 }
 
-std::int32_t XmlElementIndex::startTagLength(std::int32_t i) const
-{
-    const std::int32_t packed = (*this)[i].tagLengths & kMaxStartTagField;
-    return packed == kMaxStartTagField ? longTags_.at(i).first : packed;
-}
-
-std::int32_t XmlElementIndex::endTagLength(std::int32_t i) const
-{
-    const auto packed = static_cast<std::int32_t>(static_cast<std::uint32_t>((*this)[i].tagLengths) >> 22);
-    return packed == kMaxEndTagField ? longTags_.at(i).second : packed;
-}
-
-void XmlElementIndex::setTagLengths(std::int32_t i, std::int32_t startTag, std::int32_t endTag)
+void XmlElementIndex::setLongTagLengths(std::int32_t i, std::int32_t startTag, std::int32_t endTag)
 {
     const bool longStart = startTag >= kMaxStartTagField;
     const bool longEnd = endTag >= kMaxEndTagField;
     if (longStart || longEnd)
         longTags_[i] = {startTag, endTag};
-    else if (!longTags_.empty())
+    else
         longTags_.erase(i);
     const auto startField = static_cast<std::uint32_t>(longStart ? kMaxStartTagField : startTag);
     const auto endField = static_cast<std::uint32_t>(longEnd ? kMaxEndTagField : endTag);
     (*this)[i].tagLengths = static_cast<std::int32_t>(startField | (endField << 22));
-}
-
-void XmlElementIndex::setDepth(XmlElementRecord& r, std::int32_t depth)
-{
-    r.flags = (r.flags & ~XmlRecordFlag::kDepthMask) | std::min(depth, kMaxDepth);
 }

@@ -54,15 +54,33 @@ public:
     std::int32_t capacity() const { return capacity_; }
 
     // Tag lengths beyond what the packed field holds are kept aside, so no length is ever cut.
-    std::int32_t startTagLength(std::int32_t i) const;
-    std::int32_t endTagLength(std::int32_t i) const;
-    void setTagLengths(std::int32_t i, std::int32_t startTag, std::int32_t endTag);
+    std::int32_t startTagLength(std::int32_t i) const
+    {
+        const std::int32_t packed = (*this)[i].tagLengths & kMaxStartTagField;
+        return packed == kMaxStartTagField ? longTags_.at(i).first : packed;
+    }
+    std::int32_t endTagLength(std::int32_t i) const
+    {
+        const auto packed = static_cast<std::int32_t>(static_cast<std::uint32_t>((*this)[i].tagLengths) >> 22);
+        return packed == kMaxEndTagField ? longTags_.at(i).second : packed;
+    }
+    void setTagLengths(std::int32_t i, std::int32_t startTag, std::int32_t endTag)
+    {
+        if (startTag >= kMaxStartTagField || endTag >= kMaxEndTagField || !longTags_.empty())
+            return setLongTagLengths(i, startTag, endTag);
+        (*this)[i].tagLengths = static_cast<std::int32_t>(static_cast<std::uint32_t>(startTag) |
+                                                          (static_cast<std::uint32_t>(endTag) << 22));
+    }
 
     static std::int32_t depthOf(const XmlElementRecord& r) { return r.flags & XmlRecordFlag::kDepthMask; }
-    static void setDepth(XmlElementRecord& r, std::int32_t depth);
+    static void setDepth(XmlElementRecord& r, std::int32_t depth)
+    {
+        r.flags = (r.flags & ~XmlRecordFlag::kDepthMask) | (depth < kMaxDepth ? depth : kMaxDepth);
+    }
 
 private:
     void grow(std::int32_t capacity);
+    void setLongTagLengths(std::int32_t i, std::int32_t startTag, std::int32_t endTag);
 
     std::vector<std::unique_ptr<XmlElementRecord[]>> segments_;
     std::int32_t capacity_ = 0;

@@ -71,7 +71,7 @@ public:
         if (!seenContent_)
             return;
         if (collapse_)
-            pending_ = u" ";
+            pending_.resize(1, u' ');
         else
             pending_.push_back(c);
     }

@@ -2,7 +2,36 @@
 
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
+
+// First offset in [from, n) that holds one of the characters Cs, or n. Markup is mostly long
+// runs of ordinary characters, so eight units are compared at a time where the CPU can.
+template <char16_t... Cs>
+std::int32_t scanFor(const char16_t* p, std::int32_t from, std::int32_t n)
+{
+#if defined(__SSE2__)
+    while (from + 8 <= n) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
+        __m128i hits = _mm_setzero_si128();
+        ((hits = _mm_or_si128(hits, _mm_cmpeq_epi16(units, _mm_set1_epi16(static_cast<short>(Cs))))), ...);
+        if (const int mask = _mm_movemask_epi8(hits))
+            return from + (__builtin_ctz(static_cast<unsigned>(mask)) >> 1);
+        from += 8;
+    }
+#endif
+    while (from < n && ((p[from] != Cs) && ...))
+        ++from;
+    return from;
+}
+
+std::int32_t closingQuote(const char16_t* p, std::int32_t from, std::int32_t n, char16_t quote)
+{
+    return quote == u'"' ? scanFor<u'"'>(p, from, n) : scanFor<u'\''>(p, from, n);
+}
 
 // Characters below 0x80 that end a name token: white space and the markup delimiters.
 constexpr std::array<bool, 128> kNameStop = [] {
@@ -50,12 +79,6 @@ bool XmlTokenizer::isWritableName(std::u16string_view name, bool asTagName)
     return nameTokenEnd(name, 0) == static_cast<std::int32_t>(name.size());
 }
 
-std::int32_t XmlTokenizer::find(char16_t c, std::int32_t from) const
-{
-    const std::size_t at = text_.find(c, static_cast<std::size_t>(from));
-    return at == std::u16string_view::npos ? -1 : static_cast<std::int32_t>(at);
-}
-
 std::int32_t XmlTokenizer::find(std::u16string_view s, std::int32_t from) const
 {
     if (from > size())
@@ -64,41 +87,56 @@ std::int32_t XmlTokenizer::find(std::u16string_view s, std::int32_t from) const
     return at == std::u16string_view::npos ? -1 : static_cast<std::int32_t>(at);
 }
 
-XmlNode XmlTokenizer::next()
+void XmlTokenizer::set(int type, std::int32_t start, std::int32_t end, std::int32_t nameLength, bool emptyElement)
+{
+    node_.type = type;
+    node_.start = start;
+    node_.length = end - start;
+    node_.nameLength = nameLength;
+    node_.emptyElement = emptyElement;
+    node_.error = {};
+    offset_ = end;
+}
+
+const XmlNode& XmlTokenizer::next()
 {
     const std::int32_t start = offset_;
     const std::int32_t n = size();
-    if (start >= n)
-        return XmlNode{XmlNodeType::kEndOfText, n, 0, 0, false, {}};
-    if (text_[start] != u'<')
-        return finish(readText(start));
-    if (start + 1 >= n)
-        return finish(unterminated(start, u"tag"));
+    if (start >= n) {
+        set(XmlNodeType::kEndOfText, n, n);
+        return node_;
+    }
+    if (text_[start] != u'<') {
+        readText(start);
+        return node_;
+    }
+    if (start + 1 >= n) {
+        unterminated(start, u"tag");
+        return node_;
+    }
     const char16_t c = text_[start + 1];
-    if (startsStartTag(c))
-        return finish(readStartTag(start));
+    if (startsStartTag(c)) {
+        readStartTag(start);
+        return node_;
+    }
     switch (c) {
     case u'/':
-        return finish(readEndTag(start));
-    case u'?': {
-        XmlNode node = readUntil(start, start + 2, u"?>", XmlNodeType::kProcessingInstruction, u"processing_instruction");
-        node.nameLength = nameTokenEnd(text_.substr(0, static_cast<std::size_t>(start + node.length)), start + 2) - (start + 2);
-        return finish(node);
-    }
+        readEndTag(start);
+        break;
+    case u'?':
+        readUntil(start, start + 2, u"?>", XmlNodeType::kProcessingInstruction, u"processing_instruction");
+        node_.nameLength = nameTokenEnd(text_.substr(0, static_cast<std::size_t>(offset_)), start + 2) - (start + 2);
+        break;
     case u'!':
-        return finish(readExclamation(start));
+        readExclamation(start);
+        break;
     default:
-        return finish(malformed(start, start + 1, u"first_tag_syntax"));
+        malformed(start, start + 1, u"first_tag_syntax");
     }
+    return node_;
 }
 
-XmlNode XmlTokenizer::finish(XmlNode node)
-{
-    offset_ = node.start + node.length;
-    return node;
-}
-
-XmlNode XmlTokenizer::readText(std::int32_t start)
+void XmlTokenizer::readText(std::int32_t start)
 {
     const char16_t* p = text_.data();
     const std::int32_t n = size();
@@ -108,30 +146,92 @@ XmlNode XmlTokenizer::readText(std::int32_t start)
     int type = XmlNodeType::kWhiteSpace;
     if (i < n && p[i] != u'<') {
         type = XmlNodeType::kText;
-        while (i < n && p[i] != u'<')
-            ++i;
+        i = scanFor<u'<'>(p, i, n);
     }
-    return XmlNode{type, start, i - start, 0, false, {}};
+    set(type, start, i);
 }
 
-XmlNode XmlTokenizer::readStartTag(std::int32_t start)
+namespace {
+
+// The common tag, whose values all sit in double quotes right after their "=" and hold no
+// ">" or apostrophe, ends at the first ">" that follows an even number of double quotes.
+// That is checked eight units at a time; any other tag is left to the careful scan.
+// Masks hold two bits per unit, as the byte compares give them.
+bool scanQuotedTag(const char16_t* p, std::int32_t from, std::int32_t n, std::int32_t& close)
+{
+#if defined(__SSE2__)
+    const __m128i greater = _mm_set1_epi16(u'>');
+    const __m128i quote = _mm_set1_epi16(u'"');
+    const __m128i apostrophe = _mm_set1_epi16(u'\'');
+    const __m128i equals = _mm_set1_epi16(u'=');
+    const auto mask = [](__m128i a, __m128i b) {
+        return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi16(a, b)));
+    };
+    bool insideQuotes = false;
+    std::uint32_t equalsAtEnd = 0;  // the previous block ended in "="
+    for (; from + 8 <= n; from += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
+        std::uint32_t gt = mask(units, greater);
+        std::uint32_t before = 0xFFFF;  // the units up to the first ">" of this block
+        if (gt != 0) {
+            gt &= ~gt + 1;
+            before = gt - 1;
+        }
+        const std::uint32_t dq = mask(units, quote);
+        const std::uint32_t eq = mask(units, equals) & before;
+        const std::uint32_t unquotedValue = ((eq << 2) & 0xFFFF & ~dq) | (equalsAtEnd & ~dq & 1);
+        if (((mask(units, apostrophe) & before) | unquotedValue) != 0)
+            return false;
+        equalsAtEnd = eq >> 14;
+        std::uint32_t odd = dq & before & 0x5555;
+        odd ^= odd >> 8;
+        odd ^= odd >> 4;
+        odd ^= odd >> 2;
+        insideQuotes = insideQuotes != ((odd & 1) != 0);
+        if (gt != 0) {
+            if (insideQuotes)
+                return false;
+            close = from + (__builtin_ctz(gt) >> 1);
+            return true;
+        }
+    }
+#else
+    (void)p;
+    (void)from;
+    (void)n;
+    (void)close;
+#endif
+    return false;
+}
+
+}  // namespace
+
+void XmlTokenizer::readStartTag(std::int32_t start)
 {
     const char16_t* p = text_.data();
     const std::int32_t n = size();
     const std::int32_t nameEnd = nameTokenEnd(text_, start + 1);
-    const auto tag = [&](std::int32_t close, bool empty) {
-        return XmlNode{XmlNodeType::kElement, start, close + 1 - start, nameEnd - start - 1, empty, {}};
-    };
+    const std::int32_t nameLength = nameEnd - start - 1;
     std::int32_t i = nameEnd;
+    if (scanQuotedTag(p, i, n, i)) {
+        set(XmlNodeType::kElement, start, i + 1, nameLength, p[i - 1] == u'/');
+        return;
+    }
     while (i < n) {
         const char16_t c = p[i];
-        if (c == u'>')
-            return tag(i, p[i - 1] == u'/');
+        // Letters, the bulk of a tag, sort above every character that matters here.
+        if (c > u'>') {
+            ++i;
+            continue;
+        }
+        if (c == u'>') {
+            set(XmlNodeType::kElement, start, i + 1, nameLength, p[i - 1] == u'/');
+            return;
+        }
         if (isQuote(c)) {
-            const std::int32_t close = find(c, i + 1);
-            if (close < 0)
+            i = closingQuote(p, i + 1, n, c) + 1;
+            if (i > n)
                 break;
-            i = close + 1;
         } else if (c == u'=') {
             ++i;
             while (i < n && isWhiteSpace(p[i]))
@@ -140,35 +240,37 @@ XmlNode XmlTokenizer::readStartTag(std::int32_t start)
                 // An unquoted value runs to white space or ">"; a "/" at its end is part of it.
                 while (i < n && p[i] != u'>' && !isWhiteSpace(p[i]))
                     ++i;
-                if (i < n && p[i] == u'>')
-                    return tag(i, false);
+                if (i < n && p[i] == u'>') {
+                    set(XmlNodeType::kElement, start, i + 1, nameLength, false);
+                    return;
+                }
             }
         } else {
             ++i;
         }
     }
-    return unterminated(start, u"start_tag");
+    unterminated(start, u"start_tag");
 }
 
-XmlNode XmlTokenizer::readEndTag(std::int32_t start)
+void XmlTokenizer::readEndTag(std::int32_t start)
 {
-    const std::int32_t close = find(u'>', start + 2);
-    if (close < 0)
+    const std::int32_t close = scanFor<u'>'>(text_.data(), start + 2, size());
+    if (close >= size())
         return unterminated(start, u"end_tag");
     const std::int32_t nameEnd = nameTokenEnd(text_.substr(0, static_cast<std::size_t>(close)), start + 2);
-    return XmlNode{XmlNodeType::kEndTag, start, close + 1 - start, nameEnd - start - 2, false, {}};
+    set(XmlNodeType::kEndTag, start, close + 1, nameEnd - start - 2);
 }
 
-XmlNode XmlTokenizer::readUntil(std::int32_t start, std::int32_t from, std::u16string_view terminator, int type,
-                                const char16_t* kind)
+void XmlTokenizer::readUntil(std::int32_t start, std::int32_t from, std::u16string_view terminator, int type,
+                             const char16_t* kind)
 {
     const std::int32_t at = find(terminator, from);
     if (at < 0)
         return unterminated(start, kind);
-    return XmlNode{type, start, at + static_cast<std::int32_t>(terminator.size()) - start, 0, false, {}};
+    set(type, start, at + static_cast<std::int32_t>(terminator.size()));
 }
 
-XmlNode XmlTokenizer::readExclamation(std::int32_t start)
+void XmlTokenizer::readExclamation(std::int32_t start)
 {
     const std::int32_t n = size();
     const std::int32_t i = start + 2;
@@ -194,7 +296,7 @@ XmlNode XmlTokenizer::readExclamation(std::int32_t start)
     }
 }
 
-XmlNode XmlTokenizer::readDocumentType(std::int32_t start)
+void XmlTokenizer::readDocumentType(std::int32_t start)
 {
     const char16_t* p = text_.data();
     const std::int32_t n = size();
@@ -209,7 +311,7 @@ XmlNode XmlTokenizer::readDocumentType(std::int32_t start)
             ++i;
         } else if (!inSubset) {
             if (c == u'>')
-                return XmlNode{XmlNodeType::kDocumentType, start, i + 1 - start, 0, false, {}};
+                return set(XmlNodeType::kDocumentType, start, i + 1);
             if (isQuote(c))
                 quote = c;
             else if (c == u'[')
@@ -252,10 +354,10 @@ XmlNode XmlTokenizer::readDocumentType(std::int32_t start)
             ++i;
         }
     }
-    return unterminated(start, u"document_type");
+    unterminated(start, u"document_type");
 }
 
-XmlNode XmlTokenizer::malformed(std::int32_t start, std::int32_t from, const char16_t* entry)
+void XmlTokenizer::malformed(std::int32_t start, std::int32_t from, const char16_t* entry)
 {
     // The bad markup runs through the next ">", or up to the next "<", or to the end.
     const char16_t* p = text_.data();
@@ -265,12 +367,14 @@ XmlNode XmlTokenizer::malformed(std::int32_t start, std::int32_t from, const cha
         ++end;
     if (end < n && p[end] == u'>')
         ++end;
-    return XmlNode{XmlNodeType::kMalformed, start, end - start, 0, false, {entry, nullptr, start}};
+    set(XmlNodeType::kMalformed, start, end);
+    node_.error = {entry, nullptr, start};
 }
 
-XmlNode XmlTokenizer::unterminated(std::int32_t start, const char16_t* kind)
+void XmlTokenizer::unterminated(std::int32_t start, const char16_t* kind)
 {
-    return XmlNode{XmlNodeType::kMalformed, start, size() - start, 0, false, {u"unterminated_tag_syntax", kind, start}};
+    set(XmlNodeType::kMalformed, start, size());
+    node_.error = {u"unterminated_tag_syntax", kind, start};
 }
 
 XmlAttributeSpan XmlTokenizer::findAttribute(std::u16string_view tag, std::u16string_view name, bool ignoreCase)

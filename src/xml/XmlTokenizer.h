@@ -30,7 +30,7 @@ struct XmlNode {
     std::int32_t length = 0;
     std::int32_t nameLength = 0;  // tags and processing instructions: the name token after "<", "</" or "<?"
     bool emptyElement = false;    // start tags ending in "/>"
-    XmlSyntaxError error;
+    XmlSyntaxError error;         // malformed nodes only
 };
 
 // Where an attribute sits inside a start tag's text (offsets relative to the tag).
@@ -53,7 +53,8 @@ class XmlTokenizer {
 public:
     explicit XmlTokenizer(std::u16string_view text, std::int32_t offset = 0) : text_(text), offset_(offset) {}
 
-    XmlNode next();
+    // Reads the next node; the reference stays valid until the following call.
+    const XmlNode& next();
     std::int32_t offset() const { return offset_; }
 
     static bool isWhiteSpace(char16_t c) { return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t'; }
@@ -73,20 +74,19 @@ public:
     static std::u16string_view attributeValue(std::u16string_view tag, const XmlAttributeSpan& span);
 
 private:
-    XmlNode readStartTag(std::int32_t start);
-    XmlNode readEndTag(std::int32_t start);
-    XmlNode readUntil(std::int32_t start, std::int32_t from, std::u16string_view terminator, int type,
-                      const char16_t* kind);
-    XmlNode readExclamation(std::int32_t start);
-    XmlNode readDocumentType(std::int32_t start);
-    XmlNode readText(std::int32_t start);
-    XmlNode malformed(std::int32_t start, std::int32_t from, const char16_t* entry);
-    XmlNode unterminated(std::int32_t start, const char16_t* kind);
-    XmlNode finish(XmlNode node);
-    std::int32_t find(char16_t c, std::int32_t from) const;
+    void readStartTag(std::int32_t start);
+    void readEndTag(std::int32_t start);
+    void readUntil(std::int32_t start, std::int32_t from, std::u16string_view terminator, int type, const char16_t* kind);
+    void readExclamation(std::int32_t start);
+    void readDocumentType(std::int32_t start);
+    void readText(std::int32_t start);
+    void malformed(std::int32_t start, std::int32_t from, const char16_t* entry);
+    void unterminated(std::int32_t start, const char16_t* kind);
+    void set(int type, std::int32_t start, std::int32_t end, std::int32_t nameLength = 0, bool emptyElement = false);
     std::int32_t find(std::u16string_view s, std::int32_t from) const;
     std::int32_t size() const { return static_cast<std::int32_t>(text_.size()); }
 
     std::u16string_view text_;
     std::int32_t offset_ = 0;
+    XmlNode node_;
 };

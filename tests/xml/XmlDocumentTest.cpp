@@ -305,6 +305,8 @@ TEST(XmlDocumentAdd, OpensUpParentsWithoutContent)
         {u"<r/>", u"r", 0x02, u"<r><c/></r>"},
         {u"<r a='1' />", u"r", 0, u"<r a='1' >\r\n<c/>\r\n</r>"},
         {u"<w><r></w>", u"r", 0, u"<w><r>\r\n<c/>\r\n</r></w>"},  // a start tag without end tag
+        {u"<w><r a=b/></w>", u"r", 0, u"<w><r a=b/>\r\n<c/>\r\n</r></w>"},  // the same, "b/" is its value
+        {u"<r //>", u"r", 0, u"<r / >\r\n<c/>\r\n</r>"},  // found by fuzzing: still "/>" without the space
     };
     for (const Case& c : cases) {
         XmlDocument d(c.text);
