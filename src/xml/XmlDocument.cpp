@@ -79,6 +79,7 @@ bool XmlDocument::SetText(std::u16string_view text)
 void XmlDocument::parse()
 {
     ResetPosition();
+    attributesOf_ = -1;
     const auto length = static_cast<std::int32_t>(text_.size());
     index_.clear(length / 64 + 8);
     openMarkupAt_ = -1;
@@ -295,6 +296,7 @@ bool XmlDocument::splice(std::int32_t at, std::int32_t removed, std::u16string_v
     if (length > text_.capacity())
         text_.reserve(length + length / 2 + 128);
     text_.replace(static_cast<std::size_t>(at), static_cast<std::size_t>(removed), inserted);
+    attributesOf_ = -1;
     if (openMarkupAt_ >= at)
         openMarkupAt_ += static_cast<std::int32_t>(inserted.size()) - removed;
     return true;
@@ -437,10 +439,14 @@ std::u16string XmlDocument::GetAttribute(std::u16string_view name) const
         return {};
     const std::u16string_view tag = std::u16string_view(text_).substr(
         static_cast<std::size_t>(index_[currentPos_].start), static_cast<std::size_t>(index_.startTagLength(currentPos_)));
-    const XmlAttributeSpan span = XmlTokenizer::findAttribute(tag, name, ignoreCase());
-    if (!span.found)
-        return {};
-    return XmlEntities::decode(XmlTokenizer::attributeValue(tag, span), flags_);
+    if (attributesOf_ != currentPos_) {
+        XmlTokenizer::listAttributes(tag, attributes_);
+        attributesOf_ = currentPos_;
+    }
+    for (const XmlAttributeSpan& span : attributes_)
+        if (XmlTokenizer::namesEqual(XmlTokenizer::attributeName(tag, span), name, ignoreCase()))
+            return XmlEntities::decode(XmlTokenizer::attributeValue(tag, span), flags_);
+    return {};
 }
 
 std::u16string XmlDocument::EncodeEntities(std::u16string_view text, int flags)

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "XmlElementIndex.h"
+#include "XmlTokenizer.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // An XML document kept as one UTF-16 text plus an index of its elements. Reading moves a
 // position through the elements by name; writing splices new markup into the text and keeps
@@ -107,4 +109,8 @@ private:
     // Where markup left open at the end of the text begins (-1: none). Elements added at the
     // end of the document go before it, or the open markup would swallow them.
     std::int32_t openMarkupAt_ = -1;
+    // The attributes of the element read last: readers ask for several in a row. Any change
+    // of the text drops them.
+    mutable std::int32_t attributesOf_ = -1;
+    mutable std::vector<XmlAttributeSpan> attributes_;
 };

@@ -168,6 +168,9 @@ char32_t XmlEntities::codePointOfReference(std::u16string_view name)
 
 std::u16string XmlEntities::decode(std::u16string_view text, int flags)
 {
+    // Most values hold no reference and need no trimming: they are taken as they are.
+    if ((flags & (kAttributeMode | kCollapseWhiteSpace)) == 0 && text.find(u'&') == std::u16string_view::npos)
+        return std::u16string(text);
     std::u16string out;
     out.reserve(text.size());
     TrimmingWriter writer(out, flags);

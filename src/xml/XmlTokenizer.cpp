@@ -60,10 +60,8 @@ std::int32_t XmlTokenizer::nameTokenEnd(std::u16string_view text, std::int32_t f
     return from;
 }
 
-bool XmlTokenizer::namesEqual(std::u16string_view a, std::u16string_view b, bool ignoreCase)
+bool XmlTokenizer::namesEqualIgnoringCase(std::u16string_view a, std::u16string_view b)
 {
-    if (!ignoreCase)
-        return a == b;
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
@@ -377,25 +375,33 @@ void XmlTokenizer::unterminated(std::int32_t start, const char16_t* kind)
     node_.error = {u"unterminated_tag_syntax", kind, start};
 }
 
-XmlAttributeSpan XmlTokenizer::findAttribute(std::u16string_view tag, std::u16string_view name, bool ignoreCase)
+namespace {
+
+// Walks the attributes of a start tag's text in order, handing each to `visit` until it
+// returns true. Returns the state after the last attribute seen, for placing a new one.
+template <typename Visit>
+XmlAttributeSpan scanAttributes(std::u16string_view tag, Visit visit)
 {
     const auto n = static_cast<std::int32_t>(tag.size());
     const char16_t* p = tag.data();
     XmlAttributeSpan span;
-    std::int32_t i = nameTokenEnd(tag, 1);
+    std::int32_t i = XmlTokenizer::nameTokenEnd(tag, 1);
     span.lastTokenEnd = i;
     const auto skipWhiteSpace = [&](std::int32_t j) {
-        while (j < n && isWhiteSpace(p[j]))
+        while (j < n && XmlTokenizer::isWhiteSpace(p[j]))
             ++j;
         return j;
+    };
+    const auto afterQuote = [&](std::int32_t open) {
+        const std::int32_t close = closingQuote(p, open + 1, n, p[open]);
+        return close < n ? close + 1 : n;
     };
     for (;;) {
         i = skipWhiteSpace(i);
         if (i >= n || p[i] == u'/' || p[i] == u'>' || p[i] == u'?')
             return span;
         if (isQuote(p[i])) {  // a stray quoted run: passed over whole, as the tokenizer does
-            const std::size_t close = tag.find(p[i], static_cast<std::size_t>(i + 1));
-            i = close == std::u16string_view::npos ? n : static_cast<std::int32_t>(close) + 1;
+            i = afterQuote(i);
             span.lastTokenEnd = i;
             span.danglingEquals = false;
             continue;
@@ -404,23 +410,21 @@ XmlAttributeSpan XmlTokenizer::findAttribute(std::u16string_view tag, std::u16st
             ++i;
             continue;
         }
-        const std::int32_t nameStart = i;
-        const std::int32_t nameEnd = nameTokenEnd(tag, i);
         XmlAttributeSpan here;
-        here.nameEnd = nameEnd;
-        here.lastTokenEnd = nameEnd;
-        i = nameEnd;
+        here.nameStart = i;
+        here.nameEnd = XmlTokenizer::nameTokenEnd(tag, i);
+        here.lastTokenEnd = here.nameEnd;
+        i = here.nameEnd;
         std::int32_t j = skipWhiteSpace(i);
         if (j < n && p[j] == u'=') {
             j = skipWhiteSpace(j + 1);
             here.hasValue = true;
             here.valueStart = j;
             if (j < n && isQuote(p[j])) {
-                const std::size_t close = tag.find(p[j], static_cast<std::size_t>(j + 1));
                 here.quoted = true;
-                here.valueEnd = close == std::u16string_view::npos ? n : static_cast<std::int32_t>(close) + 1;
+                here.valueEnd = afterQuote(j);
             } else {
-                while (j < n && p[j] != u'>' && !isWhiteSpace(p[j]))
+                while (j < n && p[j] != u'>' && !XmlTokenizer::isWhiteSpace(p[j]))
                     ++j;
                 here.valueEnd = j;
             }
@@ -428,29 +432,31 @@ XmlAttributeSpan XmlTokenizer::findAttribute(std::u16string_view tag, std::u16st
             here.lastTokenEnd = here.valueEnd;
             here.danglingEquals = here.valueEnd == here.valueStart;
         }
-        const std::u16string_view found =
-            tag.substr(static_cast<std::size_t>(nameStart), static_cast<std::size_t>(nameEnd - nameStart));
         // A stray "=" reads as a value without a name, as the tokenizer reads it.
-        if (!found.empty() && namesEqual(found, name, ignoreCase)) {
+        if (here.nameEnd > here.nameStart) {
             here.found = true;
-            return here;
+            if (visit(here))
+                return here;
         }
         span.lastTokenEnd = here.lastTokenEnd;
         span.danglingEquals = here.danglingEquals;
     }
 }
 
-std::u16string_view XmlTokenizer::attributeValue(std::u16string_view tag, const XmlAttributeSpan& span)
+}  // namespace
+
+XmlAttributeSpan XmlTokenizer::findAttribute(std::u16string_view tag, std::u16string_view name, bool ignoreCase)
 {
-    if (!span.found || !span.hasValue)
-        return {};
-    std::int32_t from = span.valueStart;
-    std::int32_t to = span.valueEnd;
-    if (span.quoted) {
-        const char16_t quote = tag[static_cast<std::size_t>(from)];
-        ++from;
-        if (to > from && tag[static_cast<std::size_t>(to - 1)] == quote)
-            --to;
-    }
-    return tag.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    return scanAttributes(
+        tag, [&](const XmlAttributeSpan& here) { return namesEqual(attributeName(tag, here), name, ignoreCase); });
 }
+
+void XmlTokenizer::listAttributes(std::u16string_view tag, std::vector<XmlAttributeSpan>& out)
+{
+    out.clear();
+    scanAttributes(tag, [&](const XmlAttributeSpan& here) {
+        out.push_back(here);
+        return false;
+    });
+}
+

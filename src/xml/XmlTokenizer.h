@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 // Node types the tokenizer returns.
 namespace XmlNodeType {
@@ -36,6 +37,7 @@ struct XmlNode {
 // Where an attribute sits inside a start tag's text (offsets relative to the tag).
 struct XmlAttributeSpan {
     bool found = false;
+    std::int32_t nameStart = 0;
     std::int32_t nameEnd = 0;     // just after the attribute's name
     bool hasValue = false;        // false for a bare name without "="
     std::int32_t valueStart = 0;  // the value as written, quotes included
@@ -63,15 +65,38 @@ public:
     static bool startsStartTag(char16_t c) { return c >= u'a' || (c >= u'A' && c <= u'Z') || c == u'_' || c == u':'; }
     // End of the name token that begins at `from`.
     static std::int32_t nameTokenEnd(std::u16string_view text, std::int32_t from);
-    static bool namesEqual(std::u16string_view a, std::u16string_view b, bool ignoreCase);
+    static bool namesEqual(std::u16string_view a, std::u16string_view b, bool ignoreCase)
+    {
+        return ignoreCase ? namesEqualIgnoringCase(a, b) : a == b;
+    }
+    static bool namesEqualIgnoringCase(std::u16string_view a, std::u16string_view b);
     // A name that can be written as a tag or attribute name without breaking the markup.
     static bool isWritableName(std::u16string_view name, bool asTagName);
 
     // Scans a start tag's text ("<name ...>") for the attribute `name`; also reports where
     // the last name or value of the tag ends, so a new attribute can be placed there.
     static XmlAttributeSpan findAttribute(std::u16string_view tag, std::u16string_view name, bool ignoreCase);
+    // Every attribute of a start tag's text, in order.
+    static void listAttributes(std::u16string_view tag, std::vector<XmlAttributeSpan>& out);
+    static std::u16string_view attributeName(std::u16string_view tag, const XmlAttributeSpan& span)
+    {
+        return tag.substr(static_cast<std::size_t>(span.nameStart),
+                          static_cast<std::size_t>(span.nameEnd - span.nameStart));
+    }
     // The value between the quotes (or the unquoted value) of a found attribute.
-    static std::u16string_view attributeValue(std::u16string_view tag, const XmlAttributeSpan& span);
+    static std::u16string_view attributeValue(std::u16string_view tag, const XmlAttributeSpan& span)
+    {
+        if (!span.found || !span.hasValue)
+            return {};
+        std::int32_t from = span.valueStart;
+        std::int32_t to = span.valueEnd;
+        if (span.quoted) {
+            ++from;
+            if (to > from && tag[static_cast<std::size_t>(to - 1)] == tag[static_cast<std::size_t>(span.valueStart)])
+                --to;
+        }
+        return tag.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from));
+    }
 
 private:
     void readStartTag(std::int32_t start);
