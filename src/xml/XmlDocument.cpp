@@ -405,25 +405,25 @@ bool XmlDocument::SetAttribute(std::u16string_view name, std::u16string_view val
                                                                        static_cast<std::size_t>(startTag));
     const XmlAttributeSpan span = XmlTokenizer::findAttribute(tag, name, ignoreCase());
 
-    std::u16string quoted;
-    quoted.reserve(value.size() + 16);
-    quoted.append(u"\"").append(XmlEntities::encode(value, XmlEntities::kAttributeMode)).append(u"\"");
     std::int32_t at = 0;
     std::int32_t removed = 0;
     std::u16string inserted;
+    inserted.reserve(name.size() + value.size() + value.size() / 8 + 8);
     if (span.found && span.hasValue) {
         at = span.valueStart;
         removed = span.valueEnd - span.valueStart;
-        inserted = std::move(quoted);
     } else if (span.found) {
         at = span.nameEnd;
-        inserted.append(u"=").append(quoted);
+        inserted += u'=';
     } else {
         at = span.lastTokenEnd;
         if (span.danglingEquals)
-            inserted.append(u"\"\"");
-        inserted.append(u" ").append(name).append(u"=").append(quoted);
+            inserted += u"\"\"";
+        inserted.append(u" ").append(name).append(u"=");
     }
+    inserted += u'"';
+    XmlEntities::append(inserted, value, XmlEntities::kAttributeMode);
+    inserted += u'"';
     at += start;
     if (!splice(at, removed, inserted))
         return false;

@@ -107,45 +107,58 @@ private:
 
 std::u16string XmlEntities::encode(std::u16string_view text, int flags)
 {
-    const bool attribute = (flags & kAttributeMode) != 0;
-    const bool keepReferences = (flags & kKeepReferences) != 0;
     std::u16string out;
     out.reserve(text.size() + text.size() / 10 + 7);
-    const auto append = [&](std::u16string_view piece) {
+    append(out, text, flags);
+    return out;
+}
+
+void XmlEntities::append(std::u16string& out, std::u16string_view text, int flags)
+{
+    const bool attribute = (flags & kAttributeMode) != 0;
+    const bool keepReferences = (flags & kKeepReferences) != 0;
+    const auto put = [&](std::u16string_view piece) {
         if (out.size() + piece.size() > out.capacity())
             out.reserve(std::max(out.capacity() * 4, out.size() + piece.size()));
         out += piece;
     };
+    std::size_t run = 0;  // start of the characters copied as they are
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        switch (c) {
+        std::u16string_view replacement;
+        switch (text[i]) {
         case u'&':
             if (keepReferences) {
                 if (const std::size_t length = wellFormedReferenceLength(text, i)) {
-                    append(text.substr(i, length));
                     i += length - 1;
-                    break;
+                    continue;
                 }
             }
-            append(u"&amp;");
+            replacement = u"&amp;";
             break;
         case u'<':
-            append(u"&lt;");
+            replacement = u"&lt;";
             break;
         case u'>':
-            append(u"&gt;");
+            replacement = u"&gt;";
             break;
         case u'"':
-            append(attribute ? u"&quot;" : u"\"");
+            if (!attribute)
+                continue;
+            replacement = u"&quot;";
             break;
         case u'\'':
-            append(attribute ? u"&apos;" : u"'");
+            if (!attribute)
+                continue;
+            replacement = u"&apos;";
             break;
         default:
-            append(std::u16string_view(&text[i], 1));
+            continue;
         }
+        put(text.substr(run, i - run));
+        put(replacement);
+        run = i + 1;
     }
-    return out;
+    put(text.substr(run));
 }
 
 char32_t XmlEntities::codePointOfReference(std::u16string_view name)

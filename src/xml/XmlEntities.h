@@ -11,6 +11,8 @@ public:
     static constexpr int kCollapseWhiteSpace = 0x200;  // decoding: trim, and inner runs become one space
 
     static std::u16string encode(std::u16string_view text, int flags);
+    // Appends the escaped text to `out`.
+    static void append(std::u16string& out, std::u16string_view text, int flags);
     static std::u16string decode(std::u16string_view text, int flags);
 
     // Code point of a reference name ("#65", "#x41", "amp"); 0 when it names nothing usable.
