@@ -1,0 +1,167 @@
+#include "XmlElementBuilder.h"
+
+#include "XmlDocument.h"
+
+namespace {
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+}
+
+void XmlElementBuilder::build()
+{
+    XmlTokenizer tokenizer(text_);
+    for (;;) {
+        const XmlNode& node = tokenizer.next();
+        switch (node.type) {
+        case XmlNodeType::kElement:
+            startTag(node);
+            break;
+        case XmlNodeType::kEndTag:
+            endTag(node);
+            break;
+        case XmlNodeType::kMalformed:
+            malformed(node);
+            break;
+        case XmlNodeType::kEndOfText:
+            if (!open_.empty())
+                closeUnended(0, static_cast<std::int32_t>(text_.size()));
+            if (childrenMoved_)
+                recomputeDepths();
+            return;
+        default:
+            break;
+        }
+    }
+}
+
+std::u16string_view XmlElementBuilder::nameOf(const OpenElement& open) const
+{
+    return text_.substr(static_cast<std::size_t>(index_[open.record].start + 1), static_cast<std::size_t>(open.nameLength));
+}
+
+void XmlElementBuilder::startTag(const XmlNode& node)
+{
+    const std::int32_t record = index_.allocate();
+    XmlElementRecord& r = index_[record];
+    r.start = node.start;
+    r.length = node.length;
+    r.flags = 0;
+    XmlElementIndex::setDepth(r, static_cast<std::int32_t>(open_.size()));
+    r.firstChild = 0;
+    index_.setTagLengths(record, node.length, 0);
+    linkLastChild(open_.empty() ? 0 : open_.back().record, record);
+    if (!node.emptyElement)
+        open_.push_back(OpenElement{record, node.length, node.nameLength});
+}
+
+void XmlElementBuilder::linkLastChild(std::int32_t parent, std::int32_t record)
+{
+    XmlElementRecord& r = index_[record];
+    XmlElementRecord& p = index_[parent];
+    r.parent = parent;
+    r.next = 0;
+    if (p.firstChild == 0) {
+        p.firstChild = record;
+        r.prev = record;
+        r.flags |= XmlRecordFlag::kFirstChild;
+        return;
+    }
+    XmlElementRecord& first = index_[p.firstChild];
+    r.prev = first.prev;
+    index_[first.prev].next = record;
+    first.prev = record;
+}
+
+void XmlElementBuilder::endTag(const XmlNode& node)
+{
+    const std::u16string_view name =
+        text_.substr(static_cast<std::size_t>(node.start + 2), static_cast<std::size_t>(node.nameLength));
+    std::size_t match = kNone;
+    for (std::size_t i = open_.size(); i-- > 0;) {
+        if (XmlTokenizer::namesEqual(nameOf(open_[i]), name, ignoreCase_)) {
+            match = i;
+            break;
+        }
+    }
+    if (match == kNone) {
+        XmlDocument::AddReportEntry(report_, u"lone_end_tag", name, 0, node.start);
+        markError();
+        return;
+    }
+    if (match + 1 < open_.size())
+        closeUnended(match + 1, node.start + 1);
+    const OpenElement closed = open_.back();
+    XmlElementRecord& r = index_[closed.record];
+    r.length = node.start + node.length - r.start;
+    index_.setTagLengths(closed.record, closed.startTagLength, node.length);
+    open_.pop_back();
+}
+
+void XmlElementBuilder::malformed(const XmlNode& node)
+{
+    const XmlSyntaxError& e = node.error;
+    if (node.start + node.length == static_cast<std::int32_t>(text_.size()) && e.kind != nullptr)
+        unterminatedAt_ = node.start;
+    if (e.kind != nullptr)
+        XmlDocument::AddReportEntry(report_, e.entry, std::u16string_view(e.kind), XmlDocument::kReportType, e.offset);
+    else
+        XmlDocument::AddReportEntry(report_, e.entry, std::nullopt, 0, e.offset);
+    markError();
+}
+
+void XmlElementBuilder::markError()
+{
+    index_[0].flags |= XmlRecordFlag::kDocumentErrors;
+    if (!open_.empty())
+        index_[open_.back().record].flags |= XmlRecordFlag::kErrorInside;
+}
+
+void XmlElementBuilder::closeUnended(std::size_t keep, std::int32_t offset2)
+{
+    const std::int32_t parent = keep == 0 ? 0 : open_[keep - 1].record;
+    for (std::size_t i = open_.size(); i-- > keep;) {
+        const OpenElement& open = open_[i];
+        XmlElementRecord& r = index_[open.record];
+        r.length = open.startTagLength;
+        r.flags |= XmlRecordFlag::kNoEndTag;
+        index_.setTagLengths(open.record, open.startTagLength, 0);
+        XmlDocument::AddReportEntry(report_, u"unended_start_tag", nameOf(open), 0, r.start, offset2);
+    }
+    // Closing innermost first would move each level's children up once per level above it;
+    // the result is the same as appending every closed element's children, outermost first,
+    // to the surviving parent, which touches each moved element once.
+    bool errorInside = false;
+    for (std::size_t i = keep; i < open_.size(); ++i) {
+        XmlElementRecord& closed = index_[open_[i].record];
+        errorInside = errorInside || (closed.flags & XmlRecordFlag::kErrorInside) != 0;
+        closed.flags &= ~XmlRecordFlag::kErrorInside;
+        const std::int32_t first = closed.firstChild;
+        if (first == 0)
+            continue;
+        closed.firstChild = 0;
+        const std::int32_t last = index_[first].prev;
+        for (std::int32_t c = first; c != 0; c = index_[c].next) {
+            index_[c].parent = parent;
+            index_[c].flags &= ~XmlRecordFlag::kFirstChild;
+        }
+        // The closed element is a child of `parent`, so `parent` has a first child here.
+        XmlElementRecord& parentFirst = index_[index_[parent].firstChild];
+        const std::int32_t parentLast = parentFirst.prev;
+        index_[parentLast].next = first;
+        index_[first].prev = parentLast;
+        parentFirst.prev = last;
+        childrenMoved_ = true;
+    }
+    if (errorInside && parent != 0)
+        index_[parent].flags |= XmlRecordFlag::kErrorInside;
+    index_[0].flags |= XmlRecordFlag::kDocumentErrors;
+    open_.resize(keep);
+}
+
+void XmlElementBuilder::recomputeDepths()
+{
+    // A parent always has a smaller record index than its children, also after moves.
+    for (std::int32_t i = 1; i < index_.nextFree(); ++i) {
+        XmlElementRecord& r = index_[i];
+        XmlElementIndex::setDepth(r, r.parent == 0 ? 0 : XmlElementIndex::depthOf(index_[r.parent]) + 1);
+    }
+}

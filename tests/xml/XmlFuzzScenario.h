@@ -1,0 +1,114 @@
+#pragma once
+
+// What the SetText fuzz target does with one input, shared with the regression test that
+// replays every input the fuzzer ever failed on. Arbitrary bytes, read as UTF-16 units,
+// become a document's text; the document is then walked, read and edited. Returns an empty
+// string when every check holds, else what went wrong.
+#include "XmlDocument.h"
+#include "XmlIndexCheck.h"
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace XmlFuzzScenario {
+
+inline std::string walk(XmlDocument& d)
+{
+    d.ResetPosition();
+    int visited = 0;
+    for (;;) {
+        if (d.FindElement(u"")) {
+            d.GetAttribute(u"a");
+            d.GetAttribute(u"ID");
+            if (++visited > 100000 || !d.EnterElement())
+                return "walk does not end";
+            continue;
+        }
+        if (!d.LeaveElement())
+            return {};
+    }
+}
+
+inline std::uint32_t hash(const std::uint8_t* data, std::size_t size)
+{
+    std::uint32_t h = 2166136261u;
+    for (std::size_t i = 0; i < size; ++i)
+        h = (h ^ data[i]) * 16777619u;
+    return h;
+}
+
+inline std::string edit(XmlDocument& d, std::minstd_rand& random, std::u16string_view sample)
+{
+    static constexpr int kFlags[] = {0, 0x02, 0x04, 0x08, 0x2000, 0x02 | 0x2000, 0x01, 0x100};
+    static constexpr std::u16string_view kNames[] = {u"a", u"ID", u"x", u"\u00e9l\u00e9ment", u"List"};
+    const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+    for (int step = 0; step < 24; ++step) {
+        const std::u16string_view name = kNames[pick(std::size(kNames))];
+        const std::u16string_view value = sample.substr(0, pick(sample.size() + 1));
+        switch (pick(8)) {
+        case 0:
+            d.AddElement(name, pick(2) ? value : std::u16string_view(), kFlags[pick(std::size(kFlags))]);
+            break;
+        case 1:
+            d.AddChildElement(name, pick(2) ? value : std::u16string_view(), kFlags[pick(std::size(kFlags))]);
+            break;
+        case 2:
+        case 3:
+            if (d.SetAttribute(name, value) && d.GetAttribute(name) != value &&
+                (d.Flags() & (XmlDocument::kTrimValues | XmlDocument::kCollapseValues)) == 0)
+                return "attribute does not read back as written";
+            break;
+        case 4:
+            d.FindElement(pick(2) ? name : std::u16string_view());
+            break;
+        case 5:
+            d.EnterElement();
+            break;
+        case 6:
+            d.LeaveElement();
+            break;
+        default:
+            d.ResetPosition();
+        }
+    }
+    return {};
+}
+
+inline std::string run(const std::uint8_t* data, std::size_t size)
+{
+    std::u16string text(size / 2, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<char16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+
+    const std::uint32_t seed = hash(data, size);
+    XmlDocument d;
+    d.SetFlags(static_cast<int>(seed & (XmlDocument::kIgnoreCase | XmlDocument::kTrimValues)));
+    d.SetText(text);
+    if (std::string e = XmlIndexCheck::compare(d); !e.empty())
+        return "index differs from the text after parsing: " + e;
+    if (std::string e = walk(d); !e.empty())
+        return e;
+
+    const std::u16string_view sample = std::u16string_view(text).substr(0, 64);
+    std::minstd_rand random(seed);
+    if (std::string e = edit(d, random, sample); !e.empty())
+        return e;
+    if (std::string e = XmlIndexCheck::compare(d); !e.empty())
+        return "index differs from the text after editing: " + e;
+    if (std::string e = walk(d); !e.empty())
+        return e;
+
+    if (XmlDocument::DecodeEntities(XmlDocument::EncodeEntities(text, 0x100)) != text)
+        return "attribute escaping does not round-trip";
+    XmlDocument::DecodeEntities(text, 0x200);
+
+    std::u16string report = d.GetReport();
+    XmlDocument::AddReportEntry(report, u"fuzz", sample, XmlDocument::kReportMsg, 1, 2);
+    const XmlDocument reread(report);
+    if (reread.Index()[0].flags & XmlRecordFlag::kDocumentErrors)
+        return "report is not well-formed";
+    return {};
+}
+
+}  // namespace XmlFuzzScenario
