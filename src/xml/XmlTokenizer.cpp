@@ -134,6 +134,16 @@ const XmlNode& XmlTokenizer::next()
     return node_;
 }
 
+void XmlTokenizer::skipText()
+{
+    const char16_t* p = text_.data();
+    const std::int32_t n = size();
+    while (offset_ < n && isWhiteSpace(p[offset_]))
+        ++offset_;
+    if (offset_ < n && p[offset_] != u'<')
+        offset_ = scanFor<u'<'>(p, offset_, n);
+}
+
 void XmlTokenizer::readText(std::int32_t start)
 {
     const char16_t* p = text_.data();
@@ -165,7 +175,10 @@ bool scanQuotedTag(const char16_t* p, std::int32_t from, std::int32_t n, std::in
     const auto mask = [](__m128i a, __m128i b) {
         return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi16(a, b)));
     };
-    bool insideQuotes = false;
+    // Both the quote count's parity and the disqualifying cases are gathered per block and
+    // judged once, at the block holding the ">".
+    std::uint32_t quoteParity = 0;
+    std::uint32_t disqualified = 0;
     std::uint32_t equalsAtEnd = 0;  // the previous block ended in "="
     for (; from + 8 <= n; from += 8) {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
@@ -175,19 +188,17 @@ bool scanQuotedTag(const char16_t* p, std::int32_t from, std::int32_t n, std::in
             gt &= ~gt + 1;
             before = gt - 1;
         }
-        const std::uint32_t dq = mask(units, quote);
+        const std::uint32_t dq = mask(units, quote) & before;
         const std::uint32_t eq = mask(units, equals) & before;
-        const std::uint32_t unquotedValue = ((eq << 2) & 0xFFFF & ~dq) | (equalsAtEnd & ~dq & 1);
-        if (((mask(units, apostrophe) & before) | unquotedValue) != 0)
-            return false;
+        disqualified |= (mask(units, apostrophe) & before) | ((eq << 2) & 0xFFFF & ~dq) | (equalsAtEnd & ~dq & 1);
         equalsAtEnd = eq >> 14;
-        std::uint32_t odd = dq & before & 0x5555;
-        odd ^= odd >> 8;
-        odd ^= odd >> 4;
-        odd ^= odd >> 2;
-        insideQuotes = insideQuotes != ((odd & 1) != 0);
+        quoteParity ^= dq;
         if (gt != 0) {
-            if (insideQuotes)
+            quoteParity &= 0x5555;
+            quoteParity ^= quoteParity >> 8;
+            quoteParity ^= quoteParity >> 4;
+            quoteParity ^= quoteParity >> 2;
+            if (disqualified != 0 || (quoteParity & 1) != 0)
                 return false;
             close = from + (__builtin_ctz(gt) >> 1);
             return true;
