@@ -4,12 +4,44 @@
 
 namespace {
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+// Stacks deeper than this keep counts of their names; shallower ones are simply searched.
+constexpr std::size_t kDeepStack = 64;
+}
+
+std::size_t XmlElementBuilder::NameHash::operator()(std::u16string_view name) const
+{
+    std::size_t h = 14695981039346656037ull;
+    for (char16_t c : name) {
+        if (ignoreCase && c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c + 32);
+        h = (h ^ c) * 1099511628211ull;
+    }
+    return h;
+}
+
+void XmlElementBuilder::countOpen(std::u16string_view name, int change)
+{
+    const auto it = openNames_.try_emplace(name, 0).first;
+    it->second += change;
+    if (it->second == 0)
+        openNames_.erase(it);
+}
+
+bool XmlElementBuilder::anyOpenNamed(std::u16string_view name)
+{
+    if (!countingNames_ && open_.size() > kDeepStack) {
+        for (const OpenElement& open : open_)
+            countOpen(nameOf(open), 1);
+        countingNames_ = true;
+    }
+    return !countingNames_ || openNames_.count(name) != 0;
 }
 
 void XmlElementBuilder::build()
 {
     XmlTokenizer tokenizer(text_);
     for (;;) {
+        tokenizer.skipText();  // text between the markup builds nothing
         const XmlNode& node = tokenizer.next();
         switch (node.type) {
         case XmlNodeType::kElement:
@@ -35,7 +67,7 @@ void XmlElementBuilder::build()
 
 std::u16string_view XmlElementBuilder::nameOf(const OpenElement& open) const
 {
-    return text_.substr(static_cast<std::size_t>(index_[open.record].start + 1), static_cast<std::size_t>(open.nameLength));
+    return {text_.data() + index_[open.record].start + 1, static_cast<std::size_t>(open.nameLength)};
 }
 
 void XmlElementBuilder::startTag(const XmlNode& node)
@@ -49,8 +81,11 @@ void XmlElementBuilder::startTag(const XmlNode& node)
     r.firstChild = 0;
     index_.setTagLengths(record, node.length, 0);
     linkLastChild(open_.empty() ? 0 : open_.back().record, record);
-    if (!node.emptyElement)
+    if (!node.emptyElement) {
         open_.push_back(OpenElement{record, node.length, node.nameLength});
+        if (countingNames_)
+            countOpen(nameOf(open_.back()), 1);
+    }
 }
 
 void XmlElementBuilder::linkLastChild(std::int32_t parent, std::int32_t record)
@@ -73,10 +108,9 @@ void XmlElementBuilder::linkLastChild(std::int32_t parent, std::int32_t record)
 
 void XmlElementBuilder::endTag(const XmlNode& node)
 {
-    const std::u16string_view name =
-        text_.substr(static_cast<std::size_t>(node.start + 2), static_cast<std::size_t>(node.nameLength));
+    const std::u16string_view name(text_.data() + node.start + 2, static_cast<std::size_t>(node.nameLength));
     std::size_t match = kNone;
-    for (std::size_t i = open_.size(); i-- > 0;) {
+    for (std::size_t i = anyOpenNamed(name) ? open_.size() : 0; i-- > 0;) {
         if (XmlTokenizer::namesEqual(nameOf(open_[i]), name, ignoreCase_)) {
             match = i;
             break;
@@ -93,7 +127,20 @@ void XmlElementBuilder::endTag(const XmlNode& node)
     XmlElementRecord& r = index_[closed.record];
     r.length = node.start + node.length - r.start;
     index_.setTagLengths(closed.record, closed.startTagLength, node.length);
-    open_.pop_back();
+    popTo(open_.size() - 1);
+}
+
+void XmlElementBuilder::popTo(std::size_t size)
+{
+    if (countingNames_) {
+        for (std::size_t i = size; i < open_.size(); ++i)
+            countOpen(nameOf(open_[i]), -1);
+        if (size < kDeepStack / 2) {
+            openNames_.clear();
+            countingNames_ = false;
+        }
+    }
+    open_.resize(size);
 }
 
 void XmlElementBuilder::malformed(const XmlNode& node)
@@ -154,7 +201,7 @@ void XmlElementBuilder::closeUnended(std::size_t keep, std::int32_t offset2)
     if (errorInside && parent != 0)
         index_[parent].flags |= XmlRecordFlag::kErrorInside;
     index_[0].flags |= XmlRecordFlag::kDocumentErrors;
-    open_.resize(keep);
+    popTo(keep);
 }
 
 void XmlElementBuilder::recomputeDepths()

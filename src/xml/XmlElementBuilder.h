@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Builds the element index of a text from the tokenizer's nodes and reports every problem.
@@ -36,12 +37,33 @@ private:
     void markError();
     void recomputeDepths();
     std::u16string_view nameOf(const OpenElement& open) const;
+    bool anyOpenNamed(std::u16string_view name);
+    void popTo(std::size_t size);
+    void countOpen(std::u16string_view name, int change);
+
+    // Names compared as the builder compares them: exactly, or ignoring ASCII case.
+    struct NameHash {
+        bool ignoreCase;
+        std::size_t operator()(std::u16string_view name) const;
+    };
+    struct NameEqual {
+        bool ignoreCase;
+        bool operator()(std::u16string_view a, std::u16string_view b) const
+        {
+            return XmlTokenizer::namesEqual(a, b, ignoreCase);
+        }
+    };
 
     std::u16string_view text_;
     XmlElementIndex& index_;
     std::u16string& report_;
     bool ignoreCase_;
     std::vector<OpenElement> open_;
+    // While the stack is deep, how many open elements bear each name: an end tag that matches
+    // none is then told apart without walking the whole stack.
+    std::unordered_map<std::u16string_view, int, NameHash, NameEqual> openNames_{
+        0, NameHash{ignoreCase_}, NameEqual{ignoreCase_}};
+    bool countingNames_ = false;
     bool childrenMoved_ = false;
     std::int32_t unterminatedAt_ = -1;
 };

@@ -22,10 +22,9 @@ void XmlElementIndex::clear(std::int32_t capacity)
     (*this)[0] = XmlElementRecord{};
 }
 
-std::int32_t XmlElementIndex::allocate()
+std::int32_t XmlElementIndex::allocateGrowing()
 {
-    if (nextFree_ >= capacity_)
-        grow(capacity_ < kMaxCapacity - capacity_ / 2 ? capacity_ + capacity_ / 2 + 1 : kMaxCapacity);
+    grow(capacity_ < kMaxCapacity - capacity_ / 2 ? capacity_ + capacity_ / 2 + 1 : kMaxCapacity);
     return nextFree_++;
 }
 

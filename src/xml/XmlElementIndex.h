@@ -49,7 +49,7 @@ public:
     // Empties the index to a cleared record 0 with room for at least `capacity` records.
     void clear(std::int32_t capacity);
     // Hands out the next record index, growing the index by half when it is full.
-    std::int32_t allocate();
+    std::int32_t allocate() { return nextFree_ < capacity_ ? nextFree_++ : allocateGrowing(); }
     std::int32_t nextFree() const { return nextFree_; }
     std::int32_t capacity() const { return capacity_; }
 
@@ -80,6 +80,7 @@ public:
 
 private:
     void grow(std::int32_t capacity);
+    std::int32_t allocateGrowing();
     void setLongTagLengths(std::int32_t i, std::int32_t startTag, std::int32_t endTag);
 
     std::vector<std::unique_ptr<XmlElementRecord[]>> segments_;

@@ -1,37 +1,10 @@
 #include "XmlTokenizer.h"
 
+#include "XmlTagScan.h"
+
 #include <array>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace {
-
-// First offset in [from, n) that holds one of the characters Cs, or n. Markup is mostly long
-// runs of ordinary characters, so eight units are compared at a time where the CPU can.
-template <char16_t... Cs>
-std::int32_t scanFor(const char16_t* p, std::int32_t from, std::int32_t n)
-{
-#if defined(__SSE2__)
-    while (from + 8 <= n) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
-        __m128i hits = _mm_setzero_si128();
-        ((hits = _mm_or_si128(hits, _mm_cmpeq_epi16(units, _mm_set1_epi16(static_cast<short>(Cs))))), ...);
-        if (const int mask = _mm_movemask_epi8(hits))
-            return from + (__builtin_ctz(static_cast<unsigned>(mask)) >> 1);
-        from += 8;
-    }
-#endif
-    while (from < n && ((p[from] != Cs) && ...))
-        ++from;
-    return from;
-}
-
-std::int32_t closingQuote(const char16_t* p, std::int32_t from, std::int32_t n, char16_t quote)
-{
-    return quote == u'"' ? scanFor<u'"'>(p, from, n) : scanFor<u'\''>(p, from, n);
-}
 
 // Characters below 0x80 that end a name token: white space and the markup delimiters.
 constexpr std::array<bool, 128> kNameStop = [] {
@@ -134,6 +107,16 @@ const XmlNode& XmlTokenizer::next()
     return node_;
 }
 
+void XmlTokenizer::skipText()
+{
+    const char16_t* p = text_.data();
+    const std::int32_t n = size();
+    while (offset_ < n && isWhiteSpace(p[offset_]))
+        ++offset_;
+    if (offset_ < n && p[offset_] != u'<')
+        offset_ = XmlTagScan::scanFor<u'<'>(p, offset_, n);
+}
+
 void XmlTokenizer::readText(std::int32_t start)
 {
     const char16_t* p = text_.data();
@@ -144,115 +127,28 @@ void XmlTokenizer::readText(std::int32_t start)
     int type = XmlNodeType::kWhiteSpace;
     if (i < n && p[i] != u'<') {
         type = XmlNodeType::kText;
-        i = scanFor<u'<'>(p, i, n);
+        i = XmlTagScan::scanFor<u'<'>(p, i, n);
     }
     set(type, start, i);
 }
 
-namespace {
-
-// The common tag, whose values all sit in double quotes right after their "=" and hold no
-// ">" or apostrophe, ends at the first ">" that follows an even number of double quotes.
-// That is checked eight units at a time; any other tag is left to the careful scan.
-// Masks hold two bits per unit, as the byte compares give them.
-bool scanQuotedTag(const char16_t* p, std::int32_t from, std::int32_t n, std::int32_t& close)
-{
-#if defined(__SSE2__)
-    const __m128i greater = _mm_set1_epi16(u'>');
-    const __m128i quote = _mm_set1_epi16(u'"');
-    const __m128i apostrophe = _mm_set1_epi16(u'\'');
-    const __m128i equals = _mm_set1_epi16(u'=');
-    const auto mask = [](__m128i a, __m128i b) {
-        return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi16(a, b)));
-    };
-    bool insideQuotes = false;
-    std::uint32_t equalsAtEnd = 0;  // the previous block ended in "="
-    for (; from + 8 <= n; from += 8) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + from));
-        std::uint32_t gt = mask(units, greater);
-        std::uint32_t before = 0xFFFF;  // the units up to the first ">" of this block
-        if (gt != 0) {
-            gt &= ~gt + 1;
-            before = gt - 1;
-        }
-        const std::uint32_t dq = mask(units, quote);
-        const std::uint32_t eq = mask(units, equals) & before;
-        const std::uint32_t unquotedValue = ((eq << 2) & 0xFFFF & ~dq) | (equalsAtEnd & ~dq & 1);
-        if (((mask(units, apostrophe) & before) | unquotedValue) != 0)
-            return false;
-        equalsAtEnd = eq >> 14;
-        std::uint32_t odd = dq & before & 0x5555;
-        odd ^= odd >> 8;
-        odd ^= odd >> 4;
-        odd ^= odd >> 2;
-        insideQuotes = insideQuotes != ((odd & 1) != 0);
-        if (gt != 0) {
-            if (insideQuotes)
-                return false;
-            close = from + (__builtin_ctz(gt) >> 1);
-            return true;
-        }
-    }
-#else
-    (void)p;
-    (void)from;
-    (void)n;
-    (void)close;
-#endif
-    return false;
-}
-
-}  // namespace
 
 void XmlTokenizer::readStartTag(std::int32_t start)
 {
     const char16_t* p = text_.data();
     const std::int32_t n = size();
     const std::int32_t nameEnd = nameTokenEnd(text_, start + 1);
-    const std::int32_t nameLength = nameEnd - start - 1;
-    std::int32_t i = nameEnd;
-    if (scanQuotedTag(p, i, n, i)) {
-        set(XmlNodeType::kElement, start, i + 1, nameLength, p[i - 1] == u'/');
-        return;
-    }
-    while (i < n) {
-        const char16_t c = p[i];
-        // Letters, the bulk of a tag, sort above every character that matters here.
-        if (c > u'>') {
-            ++i;
-            continue;
-        }
-        if (c == u'>') {
-            set(XmlNodeType::kElement, start, i + 1, nameLength, p[i - 1] == u'/');
-            return;
-        }
-        if (isQuote(c)) {
-            i = closingQuote(p, i + 1, n, c) + 1;
-            if (i > n)
-                break;
-        } else if (c == u'=') {
-            ++i;
-            while (i < n && isWhiteSpace(p[i]))
-                ++i;
-            if (i < n && !isQuote(p[i]) && p[i] != u'>') {
-                // An unquoted value runs to white space or ">"; a "/" at its end is part of it.
-                while (i < n && p[i] != u'>' && !isWhiteSpace(p[i]))
-                    ++i;
-                if (i < n && p[i] == u'>') {
-                    set(XmlNodeType::kElement, start, i + 1, nameLength, false);
-                    return;
-                }
-            }
-        } else {
-            ++i;
-        }
-    }
-    unterminated(start, u"start_tag");
+    XmlTagEnd end;
+    if (!XmlTagScan::quoted(p, nameEnd, n, end))
+        end = XmlTagScan::careful(p, nameEnd, n);
+    if (end.close < 0)
+        return unterminated(start, u"start_tag");
+    set(XmlNodeType::kElement, start, end.close + 1, nameEnd - start - 1, end.empty);
 }
 
 void XmlTokenizer::readEndTag(std::int32_t start)
 {
-    const std::int32_t close = scanFor<u'>'>(text_.data(), start + 2, size());
+    const std::int32_t close = XmlTagScan::scanFor<u'>'>(text_.data(), start + 2, size());
     if (close >= size())
         return unterminated(start, u"end_tag");
     const std::int32_t nameEnd = nameTokenEnd(text_.substr(0, static_cast<std::size_t>(close)), start + 2);
@@ -393,7 +289,7 @@ XmlAttributeSpan scanAttributes(std::u16string_view tag, Visit visit)
         return j;
     };
     const auto afterQuote = [&](std::int32_t open) {
-        const std::int32_t close = closingQuote(p, open + 1, n, p[open]);
+        const std::int32_t close = XmlTagScan::closingQuote(p, open + 1, n, p[open]);
         return close < n ? close + 1 : n;
     };
     for (;;) {

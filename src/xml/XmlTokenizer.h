@@ -58,6 +58,8 @@ public:
     // Reads the next node; the reference stays valid until the following call.
     const XmlNode& next();
     std::int32_t offset() const { return offset_; }
+    // Moves past text to the next markup without reading it as a node.
+    void skipText();
 
     static bool isWhiteSpace(char16_t c) { return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t'; }
     // Characters that end a name token besides white space.

@@ -195,6 +195,33 @@ TEST(XmlDocumentParse, SurvivesExtremeNesting)
     EXPECT_LE(open.GetReport().size(), 1100u);
 }
 
+TEST(XmlDocumentParse, MatchesEndTagsInDeepStacksAsInShallowOnes)
+{
+    // Deep stacks keep counts of their names; the result must not change by it.
+    const int levels = 20'000;
+    std::u16string text;
+    for (int i = 0; i < levels; ++i)
+        text += i % 2 ? u"<A>" : u"<b>";
+    for (int i = 0; i < levels; ++i)
+        text += u"</zz>";  // matches nothing: each is a lone end tag
+    for (int i = levels; i-- > 0;)
+        text += i % 2 ? u"</a>" : u"</B>";
+    XmlDocument exact(text);
+    EXPECT_FALSE(exact.CheckWellFormed());
+    const std::u16string firstLone = u"<lone_end_tag tagname=\"zz\" offset=\"" + std::u16string(u"60000") + u"\"/>";
+    EXPECT_EQ(exact.GetReport().substr(0, firstLone.size()), firstLone);
+
+    XmlDocument folded;
+    folded.SetFlags(XmlDocument::kIgnoreCase);
+    folded.SetText(text);
+    EXPECT_EQ(folded.GetReport().find(u"unended_start_tag"), std::u16string::npos);
+    EXPECT_EQ(XmlElementIndex::depthOf(folded.Index()[levels]), levels - 1);
+    EXPECT_INDEX_MATCHES_TEXT(folded);
+    // Case matters without the flag: every "</a>" and "</B>" is lone, every element unended.
+    EXPECT_EQ(outline(exact).size(), static_cast<std::size_t>(levels));
+    EXPECT_EQ(XmlElementIndex::depthOf(exact.Index()[levels]), 0);
+}
+
 TEST(XmlDocumentParse, KeepsTagLengthsTooLongForTheRecord)
 {
     // An end tag longer than the record's 10-bit field: adding before it must still land

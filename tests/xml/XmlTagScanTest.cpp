@@ -1,0 +1,60 @@
+#include "XmlTagScan.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+std::string ascii(std::u16string_view s) { return std::string(s.begin(), s.end()); }
+
+TEST(XmlTagScan, FindsTheEndOfAStartTag)
+{
+    struct Case {
+        std::u16string_view tag;  // after "<name"
+        std::int32_t close;
+        bool empty;
+    };
+    const Case cases[] = {
+        {u" a=\"1\" b=\"2\"/>", 13, true},
+        {u" a=\"x>y\" b=\"2\">", 14, false},
+        {u" a='x>y'>", 8, false},
+        {u" a=b/>", 5, false},
+        {u" a=b />", 6, true},
+        {u" a = \"1\">", 8, false},
+        {u" a=\"1\"", -1, false},
+        {u" a=\"1>", -1, false},
+        {u" \"stray>\" b>", 11, false},
+    };
+    for (const Case& c : cases) {
+        const std::u16string text = std::u16string(c.tag) + u"                ";
+        const XmlTagEnd end = XmlTagScan::careful(text.data(), 0, static_cast<std::int32_t>(c.tag.size()));
+        EXPECT_EQ(end.close, c.close) << ascii(c.tag);
+        EXPECT_EQ(end.empty, c.empty) << ascii(c.tag);
+    }
+}
+
+// The fast scan may decline any tag, but whatever it answers must be the careful answer.
+TEST(XmlTagScan, FastScanAgreesWithTheCarefulOne)
+{
+    const char16_t alphabet[] = {u'a', u'b', u' ', u'=', u'"', u'"', u'\'', u'>', u'/', u'\r', u'x'};
+    std::mt19937 random(20240611);
+    int answered = 0;
+    for (int round = 0; round < 200'000; ++round) {
+        std::u16string text(random() % 40, u'a');
+        for (char16_t& c : text)
+            c = alphabet[random() % std::size(alphabet)];
+        const auto n = static_cast<std::int32_t>(text.size());
+        XmlTagEnd fast;
+        if (!XmlTagScan::quoted(text.data(), 0, n, fast))
+            continue;
+        ++answered;
+        const XmlTagEnd careful = XmlTagScan::careful(text.data(), 0, n);
+        ASSERT_EQ(fast.close, careful.close) << ascii(text);
+        ASSERT_EQ(fast.empty, careful.empty) << ascii(text);
+    }
+    EXPECT_GT(answered, 10'000);  // the comparison must have had something to compare
+}
+
+}  // namespace
