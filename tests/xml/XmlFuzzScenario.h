@@ -81,12 +81,16 @@ inline std::string compareTagScans(std::u16string_view text)
 {
     const auto n = static_cast<std::int32_t>(text.size());
     for (std::int32_t i = 0; i < n; ++i) {
-        XmlTagEnd fast;
-        if (text[static_cast<std::size_t>(i)] != u'<' || !XmlTagScan::quoted(text.data(), i + 1, n, fast))
+        if (text[static_cast<std::size_t>(i)] != u'<')
             continue;
         const XmlTagEnd careful = XmlTagScan::careful(text.data(), i + 1, n);
-        if (fast.close != careful.close || fast.empty != careful.empty)
-            return "fast tag scan differs at " + std::to_string(i);
+        for (auto scan : {XmlTagScan::quotedSse2, XmlTagScan::quotedAvx2}) {
+            XmlTagEnd fast;
+            if (scan == XmlTagScan::quotedAvx2 && !XmlTagScan::haveAvx2())
+                continue;
+            if (scan(text.data(), i + 1, n, fast) && (fast.close != careful.close || fast.empty != careful.empty))
+                return "fast tag scan differs at " + std::to_string(i);
+        }
     }
     return {};
 }
