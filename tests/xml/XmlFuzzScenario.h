@@ -80,8 +80,10 @@ inline std::string edit(XmlDocument& d, std::minstd_rand& random, std::u16string
 inline std::string compareTagScans(std::u16string_view text)
 {
     const auto n = static_cast<std::int32_t>(text.size());
+    int tags = 0;
     for (std::int32_t i = 0; i < n; ++i) {
-        if (text[static_cast<std::size_t>(i)] != u'<')
+        // A careful scan may run to the end of the text; a few hundred tags tell enough.
+        if (text[static_cast<std::size_t>(i)] != u'<' || ++tags > 256)
             continue;
         const XmlTagEnd careful = XmlTagScan::careful(text.data(), i + 1, n);
         for (auto scan : {XmlTagScan::quotedSse2, XmlTagScan::quotedAvx2}) {
