@@ -3,3 +3,4 @@
 VT_FACE(drawProgressFaces)
 VT_FACE(drawScrollBarFaces)
 VT_FACE(drawBacklightFaces)
+VT_FACE(drawFirmwareFaces)
