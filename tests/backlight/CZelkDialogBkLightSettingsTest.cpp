@@ -291,6 +291,20 @@ TEST_F(BkLightSettingsTest, APressBetweenKeysOrOnALabelsTextOutsideItsButtonDoes
     EXPECT_EQ(window->workingLights(), before);
 }
 
+TEST_F(BkLightSettingsTest, RunsModallyThroughThePromptsAsTheMainWindowRunsIt)
+{
+    Settings window(*profile);
+    prompts.modalRuns.push_back(ScriptedPrompts::execForReal);
+    prompts.colours.push_back(QColor(9, 8, 7));
+    QTimer::singleShot(0, &window, [&window] {
+        click(window, centreOf(2));
+        click(window, kOk);
+    });
+    QTimer::singleShot(5000, &window, [&window] { window.done(42); });  // keeps a broken build from hanging
+    EXPECT_EQ(Prompts::current().runModal(window), QDialog::Accepted);
+    EXPECT_EQ(profile->keyLights[2], (KeyLight{9, 8, 7}));
+}
+
 TEST_F(BkLightSettingsTest, CaptionsShowInBothLanguages)
 {
     QImage shown[2];

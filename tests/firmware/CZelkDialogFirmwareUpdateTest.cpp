@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -472,6 +473,19 @@ TEST_F(FirmwareUpdateTest, EnterEndsWithOkAndEscapeWithCancel)
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(window->result(), result);
     }
+}
+
+TEST_F(FirmwareUpdateTest, RunsModallyThroughThePromptsAsTheMainWindowRunsIt)
+{
+    Firmware window(*profile);
+    prompts.modalRuns.push_back(ScriptedPrompts::execForReal);
+    QTimer::singleShot(0, &window, [&window] {
+        click(window, kGetVersion);
+        click(window, kCancel);
+    });
+    QTimer::singleShot(5000, &window, [&window] { window.done(42); });  // keeps a broken build from hanging
+    EXPECT_EQ(Prompts::current().runModal(window), QDialog::Rejected);
+    EXPECT_EQ(control(window, 1001)->text(), QStringLiteral("VT87 V1.0.4"));
 }
 
 TEST_F(FirmwareUpdateTest, CaptionsAndTextsShowInBothLanguages)
