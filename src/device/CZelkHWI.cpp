@@ -1,28 +1,85 @@
 #include "CZelkHWI.h"
 
+#include "KeyboardState.h"
 #include "SimulatedKeyboard.h"
 
-// Placeholder bodies until the simulated keyboard lands.
+static_assert(CZelkHWI::kLightValues == KeyboardState::kLightValues);
+static_assert(CZelkHWI::kVersionChars == KeyboardState::kMaxVersionChars + 1);
+
 CZelkHWI::CZelkHWI() : keyboard_(std::make_unique<SimulatedKeyboard>()) {}
+
 CZelkHWI::~CZelkHWI() = default;
-bool CZelkHWI::__createDev() { return true; }
-bool CZelkHWI::DetectDevice() { return true; }
-bool CZelkHWI::prepare() { return true; }
-bool CZelkHWI::setKeyConfiguration(int, int, const int*, int) { return true; }
-bool CZelkHWI::writeKeyConfigurationToDev(WindowHandle) { return true; }
-bool CZelkHWI::readKeyDefinationFromDev(WindowHandle) { return true; }
-bool CZelkHWI::getKeyConfiguration(int, int, int* buffer, int capacity)
+
+bool CZelkHWI::__createDev()
 {
-    if (capacity >= 2) { buffer[0] = 0; buffer[1] = 0; }
-    return true;
+    std::lock_guard lock(mutex_);
+    return keyboard_->createDev();
 }
-bool CZelkHWI::setKeyboardLightArea(const int*) { return true; }
-bool CZelkHWI::readKeyLightFromDev() { return true; }
+
+bool CZelkHWI::DetectDevice()
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->DetectDevice();
+}
+
+bool CZelkHWI::prepare()
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->prepare();
+}
+
+bool CZelkHWI::setKeyConfiguration(int layer, int keyIndex, const int* data, int count)
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->setKeyConfiguration(layer, keyIndex, data, count);
+}
+
+bool CZelkHWI::writeKeyConfigurationToDev(WindowHandle window)
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->writeKeyConfigurationToDev(window);
+}
+
+bool CZelkHWI::readKeyDefinationFromDev(WindowHandle window)
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->readKeyDefinationFromDev(window);
+}
+
+bool CZelkHWI::getKeyConfiguration(int layer, int keyIndex, int* buffer, int capacity)
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->getKeyConfiguration(layer, keyIndex, buffer, capacity);
+}
+
+bool CZelkHWI::setKeyboardLightArea(const int* lights)
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->setKeyboardLightArea(lights);
+}
+
+bool CZelkHWI::readKeyLightFromDev()
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->readKeyLightFromDev();
+}
+
 bool CZelkHWI::getKeyboardLightArea(int* lights)
 {
-    for (int i = 0; i < kLightValues; ++i) lights[i] = 0;
-    return true;
+    std::lock_guard lock(mutex_);
+    return keyboard_->getKeyboardLightArea(lights);
 }
-bool CZelkHWI::ReadKeyboardVersion(char16_t* buffer) { buffer[0] = 0; return false; }
-bool CZelkHWI::WriteFirmwareToKeyboard(const unsigned char*, std::size_t, WindowHandle) { return false; }
+
+bool CZelkHWI::ReadKeyboardVersion(char16_t* buffer)
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->ReadKeyboardVersion(buffer);
+}
+
+bool CZelkHWI::WriteFirmwareToKeyboard(const unsigned char* bytes, std::size_t size, WindowHandle window)
+{
+    std::lock_guard lock(mutex_);
+    return keyboard_->WriteFirmwareToKeyboard(bytes, size, window);
+}
+
 SimulatedKeyboard& CZelkHWI::simulator() { return *keyboard_; }

@@ -49,6 +49,11 @@ public:
     static constexpr int kTransferCapacity = 65536;
 
     static constexpr int entryOf(int keyIndex, int layer) { return keyIndex * 2 + layer; }
+    // Whether (keyIndex, layer) addresses an entry of the assignment table.
+    static constexpr bool hasEntry(int keyIndex, int layer)
+    {
+        return keyIndex >= 0 && keyIndex < kKeyTableSize && (layer == 0 || layer == 1);
+    }
 
     KeyboardProfile();
     ~KeyboardProfile();

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+
+class QPainter;
+
+// Clean vector symbols for buttons and keys; each is drawn centred in a square box.
+enum class Pictogram {
+    Close, Minimise, Help,
+    ArrowUp, ArrowDown, ArrowLeft, ArrowRight,
+    Play, Pause, PlayPause, Stop, Next, Previous,
+    VolumeUp, VolumeDown, Mute,
+    Back, Forward, Refresh, Star, Search, Mail, Home, Computer, Calculator,
+    Lock, Sun, Moon, Power, Keyboard,
+};
+
+void drawPictogram(QPainter& painter, Pictogram symbol, const QRectF& box, const QColor& colour);

@@ -1,0 +1,44 @@
+// Faces of the progress window: 139 background, 140 hover, 141 checked (with the full bar).
+#include "CZelkDialogProgress.h"
+#include "FaceCanvas.h"
+#include "FaceWriter.h"
+#include "SkinStyle.h"
+
+#include <algorithm>
+
+namespace {
+
+const QSize kFaceSize(370, 250);
+constexpr int kTitleBandHeight = 50;
+
+QRect rectOf(int id)
+{
+    const auto& records = CZelkDialogProgress::records();
+    const auto it = std::find_if(records.begin(), records.end(), [id](const SkinButton& b) { return b.id == id; });
+    return toQRect(it->rect);
+}
+
+QImage drawFace(const SkinStyle& style, Look look, bool barFull)
+{
+    FaceCanvas face(kFaceSize, style.colourKey);
+    face.panel();
+    face.titleBand(kTitleBandHeight);
+    drawPictogram(face.painter(), Pictogram::Keyboard, QRectF(163, 60, 44, 44), QColor(110, 110, 118));
+    const QRect bar(CZelkDialogProgress::kBarLeft, CZelkDialogProgress::kBarTop, CZelkDialogProgress::kBarFullWidth,
+                    CZelkDialogProgress::kBarHeight);
+    face.progressTrack(bar);
+    if (barFull) face.progressFill(bar);
+    face.iconButton(rectOf(CZelkDialogProgress::kCloseId), Pictogram::Close, look);
+    face.barButton(rectOf(CZelkDialogProgress::kCancelId), look);
+    return face.finish();
+}
+
+}  // namespace
+
+void drawProgressFaces(FaceWriter& out)
+{
+    const SkinStyle& style = SkinStyle::of(SkinWindow::Progress);
+    out.save(style.backgroundImage, drawFace(style, Look::Normal, false));
+    out.save(style.hoverImage, drawFace(style, Look::Hover, false));
+    out.save(style.checkedImage, drawFace(style, Look::Checked, true));
+}

@@ -1,0 +1,88 @@
+#include "KeyNameIndex.h"
+
+#include "KeyboardProfile.h"
+
+#include <climits>
+#include <string_view>
+
+namespace {
+
+constexpr std::u16string_view kDelayMark = u"ms>";
+constexpr std::u16string_view kReleaseSuffix = u" UP";
+constexpr std::u16string_view kPressSuffix = u" Down";
+constexpr int kNotFound = INT_MAX;
+
+bool isBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+// Leading blanks, an optional sign, then digits up to the first other character. Saturates
+// instead of overflowing on absurdly long numbers.
+int parseDecimal(std::u16string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
+        negative = text[pos] == u'-';
+        ++pos;
+    }
+    long long value = 0;
+    for (; pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9'; ++pos) {
+        value = value * 10 + (text[pos] - u'0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
+KeyNameIndex::KeyNameIndex(const KeyboardProfile& profile) : profile_(profile)
+{
+    firstHostCode_.reserve(profile.keyNames.size());
+    // keyNames is ordered by HostCode, so the first insertion of a name is its lowest code.
+    for (const auto& [hostCode, name] : profile.keyNames)
+        firstHostCode_.emplace(name, hostCode);
+}
+
+int KeyNameIndex::delayOfLine(const std::u16string& line)
+{
+    // The number sits between the leading "<" and the trailing " ms>".
+    if (line.size() < 5)
+        return 0;
+    return parseDecimal(std::u16string_view(line).substr(1, line.size() - 5));
+}
+
+int KeyNameIndex::deviceCodeOfItem(const std::u16string& line) const
+{
+    if (line.find(kDelayMark) != std::u16string::npos)
+        return delayOfLine(line);
+
+    // The line matches a name N when it is N, N + " UP" or N + " Down"; the lowest HostCode
+    // among the names it matches wins, as a walk in catalogue order would find it.
+    const std::u16string_view text(line);
+    int hostCode = lowestHostCodeOf(line, kNotFound);
+    if (text.ends_with(kReleaseSuffix))
+        hostCode = lowestHostCodeOf(line.substr(0, line.size() - kReleaseSuffix.size()), hostCode);
+    if (text.ends_with(kPressSuffix))
+        hostCode = lowestHostCodeOf(line.substr(0, line.size() - kPressSuffix.size()), hostCode);
+
+    if (hostCode < 0 || hostCode >= KeyboardProfile::kCodeTableSize)
+        return 0;
+    return profile_.deviceCodeOfHost[static_cast<std::size_t>(hostCode)];
+}
+
+int KeyNameIndex::lowestHostCodeOf(const std::u16string& name, int best) const
+{
+    const auto found = firstHostCode_.find(name);
+    if (found == firstHostCode_.end())
+        return best;
+    return found->second < best ? found->second : best;
+}
