@@ -1,5 +1,6 @@
 #include "XmlDocument.h"
 
+#include "TextFile.h"
 #include "XmlElementBuilder.h"
 #include "XmlEntities.h"
 #include "XmlTokenizer.h"
@@ -74,6 +75,23 @@ bool XmlDocument::SetText(std::u16string_view text)
     report_.clear();
     parse();
     return CheckWellFormed();
+}
+
+bool XmlDocument::LoadFromFile(const std::u16string& path)
+{
+    if (streaming())
+        return false;
+    const bool read = ReadTextFile(path, text_, &report_, &flags_);
+    // Even after a failed read the index must describe the (now empty) text.
+    parse();
+    return read && CheckWellFormed();
+}
+
+bool XmlDocument::SaveToFile(const std::u16string& path)
+{
+    if (streaming())
+        return false;
+    return WriteTextFile(path, text_, &report_, &flags_);
 }
 
 void XmlDocument::parse()

@@ -74,6 +74,10 @@ public:
     static void AddReportEntry(std::u16string& report, std::u16string_view entry, std::optional<std::u16string_view> text,
                                int flags, int number = -1, int number2 = -1);
 
+    // Reading and writing whole files, in the encoding of their byte-order mark or declaration.
+    bool LoadFromFile(const std::u16string& path);
+    bool SaveToFile(const std::u16string& path);
+
     int Flags() const { return flags_; }
     void SetFlags(int flags) { flags_ = flags; }
 

@@ -4,6 +4,7 @@
 // replays every input the fuzzer ever failed on. Arbitrary bytes, read as UTF-16 units,
 // become a document's text; the document is then walked, read and edited. Returns an empty
 // string when every check holds, else what went wrong.
+#include "DeclaredEncoding.h"
 #include "XmlDocument.h"
 #include "XmlIndexCheck.h"
 #include "XmlTagScan.h"
@@ -126,6 +127,7 @@ inline std::string run(const std::uint8_t* data, std::size_t size)
     if (XmlDocument::DecodeEntities(XmlDocument::EncodeEntities(text, 0x100)) != text)
         return "attribute escaping does not round-trip";
     XmlDocument::DecodeEntities(text, 0x200);
+    DeclaredEncoding(text);
 
     std::u16string report = d.GetReport();
     XmlDocument::AddReportEntry(report, u"fuzz", sample, XmlDocument::kReportMsg, 1, 2);
