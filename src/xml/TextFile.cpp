@@ -67,7 +67,15 @@ std::string pathBytes(const std::u16string& path)
 template <typename Unit>
 std::int64_t removeZeros(Unit* units, std::int64_t count)
 {
-    Unit* end = std::remove(units, units + count, Unit{0});
+    // Zero units are rare; finding none is a quick scan.
+    Unit* first = units;
+    if constexpr (sizeof(Unit) == 1)
+        first = static_cast<Unit*>(std::memchr(units, 0, static_cast<std::size_t>(count)));
+    else
+        first = std::find(units, units + count, Unit{0});
+    if (first == nullptr || first == units + count)
+        return 0;
+    Unit* end = std::remove(first, units + count, Unit{0});
     return count - (end - units);
 }
 
