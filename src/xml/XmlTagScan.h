@@ -36,7 +36,8 @@ inline std::int32_t closingQuote(const char16_t* p, std::int32_t from, std::int3
     return quote == u'"' ? scanFor<u'"'>(p, from, n) : scanFor<u'\''>(p, from, n);
 }
 
-// The end of a start tag, scanned from just after its name: quotes of either kind hide ">",
+// The end of a start tag, scanned from just after its name (so p[from - 1] is the name's last
+// character, and a ">" right after it closes no empty element): quotes of either kind hide ">",
 // and a value without quotes runs to white space or ">" (so "b/>" in "a=b/>" is no "/>").
 XmlTagEnd careful(const char16_t* p, std::int32_t from, std::int32_t n);
 // The same for the common tag whose values all sit in double quotes right after their "=";
