@@ -158,9 +158,9 @@ void BM_Build(benchmark::State& state)
     }
     describe(state, s);
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * s.counts.elements);
-    state.counters["ns/element"] = benchmark::Counter(
-        static_cast<double>(s.counts.elements) * 1e-9, benchmark::Counter::kIsIterationInvariantRate |
-                                                          benchmark::Counter::kInvert);
+    state.counters["per_element"] = benchmark::Counter(
+        static_cast<double>(s.counts.elements),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_Walk(benchmark::State& state)
