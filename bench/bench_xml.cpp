@@ -7,7 +7,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <stdlib.h>
 #include <string>
 
 namespace {
@@ -18,7 +20,34 @@ struct Sample {
     std::u16string text;
     std::string utf8;
     Counts counts;
+    std::string file;  // the sample saved by SaveToFile, as the profile writer saves it
 };
+
+// A folder of our own for the sample files, removed at exit.
+struct SampleFolder {
+    std::filesystem::path path;
+    SampleFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "vt-bench-xml-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::perror("mkdtemp");
+            std::exit(1);
+        }
+        path = pattern;
+    }
+    ~SampleFolder() { std::filesystem::remove_all(path); }
+};
+
+const std::filesystem::path& sampleFolder()
+{
+    static const SampleFolder folder;
+    return folder.path;
+}
+
+std::u16string widen(const std::string& path)
+{
+    return std::u16string(path.begin(), path.end());  // the temporary folder's name is ASCII
+}
 
 const Sample& sample(std::int64_t shape)
 {
@@ -30,6 +59,11 @@ const Sample& sample(std::int64_t shape)
         s.counts = writeProfile(d, kShapes[shape]);
         s.text = d.GetText();
         s.utf8 = toUtf8(s.text);
+        s.file = (sampleFolder() / (std::string(kShapes[shape].name) + ".pro")).string();
+        if (!d.SaveToFile(widen(s.file))) {
+            std::fprintf(stderr, "can't write %s\n", s.file.c_str());
+            std::exit(1);
+        }
         it = samples.emplace(shape, std::move(s)).first;
     }
     return it->second;
@@ -94,6 +128,26 @@ void BM_PugiLoadBuffer(benchmark::State& state)
     describe(state, s);
 }
 
+void BM_LoadFromFile(benchmark::State& state)
+{
+    const Sample& s = sample(state.range(0));
+    const std::u16string path = widen(s.file);
+    XmlDocument d;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(d.LoadFromFile(path));
+    describe(state, s);
+}
+
+void BM_PugiLoadFile(benchmark::State& state)
+{
+    const Sample& s = sample(state.range(0));
+    for (auto _ : state) {
+        pugi::xml_document doc;
+        benchmark::DoNotOptimize(doc.load_file(s.file.c_str()));
+    }
+    describe(state, s);
+}
+
 void BM_Build(benchmark::State& state)
 {
     const Sample& s = sample(state.range(0));
@@ -104,9 +158,9 @@ void BM_Build(benchmark::State& state)
     }
     describe(state, s);
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * s.counts.elements);
-    state.counters["ns/element"] = benchmark::Counter(
-        static_cast<double>(s.counts.elements) * 1e-9, benchmark::Counter::kIsIterationInvariantRate |
-                                                          benchmark::Counter::kInvert);
+    state.counters["per_element"] = benchmark::Counter(
+        static_cast<double>(s.counts.elements),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void BM_Walk(benchmark::State& state)
@@ -145,10 +199,10 @@ void checkSamplesAgree()
 {
     for (std::int64_t shape = 0; shape < static_cast<std::int64_t>(std::size(kShapes)); ++shape) {
         const Sample& s = sample(shape);
-        XmlDocument d(s.text);
+        XmlDocument d;
         pugi::xml_document doc;
         doc.load_buffer(s.utf8.data(), s.utf8.size());
-        if (!d.CheckWellFormed() || readProfile(d) != pugiProfile(doc)) {
+        if (!d.LoadFromFile(widen(s.file)) || d.GetText() != s.text || readProfile(d) != pugiProfile(doc)) {
             std::fprintf(stderr, "the %s sample reads differently in the two engines\n", kShapes[shape].name);
             std::exit(1);
         }
@@ -162,6 +216,8 @@ void shapes(benchmark::internal::Benchmark* b)
 
 BENCHMARK(BM_SetText)->Apply(shapes);
 BENCHMARK(BM_PugiLoadBuffer)->Apply(shapes);
+BENCHMARK(BM_LoadFromFile)->Apply(shapes);
+BENCHMARK(BM_PugiLoadFile)->Apply(shapes);
 BENCHMARK(BM_Build)->Apply(shapes);
 BENCHMARK(BM_Walk)->Apply(shapes);
 BENCHMARK(BM_LoadAndWalk)->Apply(shapes);

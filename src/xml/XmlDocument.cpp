@@ -1,5 +1,6 @@
 #include "XmlDocument.h"
 
+#include "TextFile.h"
 #include "XmlElementBuilder.h"
 #include "XmlEntities.h"
 #include "XmlTokenizer.h"
@@ -10,52 +11,9 @@ namespace {
 
 constexpr std::u16string_view kLineBreak = u"\r\n";
 
-// The markup of a new element, without its line break.
-struct ElementMarkup {
-    std::u16string text;
-    std::int32_t startTag = 0;
-    std::int32_t endTag = 0;
-};
-
-ElementMarkup composeElement(std::u16string_view name, std::u16string_view value, int flags)
+std::u16string_view lineBreakOf(int flags)
 {
-    ElementMarkup e;
-    e.text.reserve(name.size() * 2 + value.size() + 8);
-    e.text += u'<';
-    e.text += name;
-    if (value.empty()) {
-        if (flags & XmlDocument::kAddStartTagOnly)
-            e.text += u'>';
-        else
-            e.text += (flags & XmlDocument::kAddSpacedEmpty) ? u" />" : u"/>";
-        e.startTag = static_cast<std::int32_t>(e.text.size());
-        return e;
-    }
-    e.text += u'>';
-    e.startTag = static_cast<std::int32_t>(e.text.size());
-    if (flags & XmlDocument::kAddCdata) {
-        // A section can't hold its own terminator; it is split around every "]]>".
-        e.text += u"<![CDATA[";
-        for (std::size_t from = 0;;) {
-            const std::size_t at = value.find(u"]]>", from);
-            if (at == std::u16string_view::npos) {
-                e.text += value.substr(from);
-                break;
-            }
-            e.text += value.substr(from, at - from);
-            e.text += u"]]]]><![CDATA[>";
-            from = at + 3;
-        }
-        e.text += u"]]>";
-    } else {
-        e.text += XmlEntities::encode(value, flags);
-    }
-    const std::size_t endStart = e.text.size();
-    e.text += u"</";
-    e.text += name;
-    e.text += u'>';
-    e.endTag = static_cast<std::int32_t>(e.text.size() - endStart);
-    return e;
+    return (flags & XmlDocument::kAddNoLineBreaks) ? std::u16string_view() : kLineBreak;
 }
 
 std::u16string decimal(int value)
@@ -74,6 +32,23 @@ bool XmlDocument::SetText(std::u16string_view text)
     report_.clear();
     parse();
     return CheckWellFormed();
+}
+
+bool XmlDocument::LoadFromFile(const std::u16string& path)
+{
+    if (streaming())
+        return false;
+    const bool read = ReadTextFile(path, text_, &report_, &flags_);
+    // Even after a failed read the index must describe the (now empty) text.
+    parse();
+    return read && CheckWellFormed();
+}
+
+bool XmlDocument::SaveToFile(const std::u16string& path)
+{
+    if (streaming())
+        return false;
+    return WriteTextFile(path, text_, &report_, &flags_);
 }
 
 void XmlDocument::parse()
@@ -175,6 +150,47 @@ bool XmlDocument::LeaveElement()
     return true;
 }
 
+XmlDocument::ElementMarkup XmlDocument::composeElement(std::u16string_view name, std::u16string_view value, int flags)
+{
+    ElementMarkup e;
+    e.text.reserve(name.size() * 2 + value.size() + 8);
+    e.text += u'<';
+    e.text += name;
+    if (value.empty()) {
+        if (flags & kAddStartTagOnly)
+            e.text += u'>';
+        else
+            e.text += (flags & kAddSpacedEmpty) ? u" />" : u"/>";
+        e.startTag = static_cast<std::int32_t>(e.text.size());
+        return e;
+    }
+    e.text += u'>';
+    e.startTag = static_cast<std::int32_t>(e.text.size());
+    if (flags & kAddCdata) {
+        // A section can't hold its own terminator; it is split around every "]]>".
+        e.text += u"<![CDATA[";
+        for (std::size_t from = 0;;) {
+            const std::size_t at = value.find(u"]]>", from);
+            if (at == std::u16string_view::npos) {
+                e.text += value.substr(from);
+                break;
+            }
+            e.text += value.substr(from, at - from);
+            e.text += u"]]]]><![CDATA[>";
+            from = at + 3;
+        }
+        e.text += u"]]>";
+    } else {
+        e.text += XmlEntities::encode(value, flags);
+    }
+    const std::size_t endStart = e.text.size();
+    e.text += u"</";
+    e.text += name;
+    e.text += u'>';
+    e.endTag = static_cast<std::int32_t>(e.text.size() - endStart);
+    return e;
+}
+
 bool XmlDocument::AddChildElement(std::u16string_view name, std::u16string_view value, int flags)
 {
     return AddElement(name, value, flags | kAddChild);
@@ -195,79 +211,22 @@ bool XmlDocument::AddElement(std::u16string_view name, std::u16string_view value
 
     const std::int32_t parent = asChild ? currentPos_ : parentPos_;
     const std::int32_t ref = asChild ? childPos_ : currentPos_;
-    const bool lineBreaks = (flags & kAddNoLineBreaks) == 0;
-    const bool before = (flags & kAddBefore) != 0;
     const ElementMarkup element = composeElement(name, value, flags);
-    const std::u16string_view lineBreak = lineBreaks ? kLineBreak : std::u16string_view();
-
-    const XmlElementRecord parentRecord = index_[parent];
-    const std::int32_t parentStartTag = parent != 0 ? index_.startTagLength(parent) : 0;
-    const std::int32_t parentEndTag = parent != 0 ? index_.endTagLength(parent) : 0;
-    std::int32_t at = 0;
-    std::int32_t removed = 0;
-    std::int32_t elementOffset = 0;  // where the new element starts inside the inserted text
-    std::u16string inserted;
-    std::u16string parentName;
-    bool split = false;
-    std::int32_t splitStartTag = 0;
-
-    if (ref != 0) {
-        const XmlElementRecord& r = index_[ref];
-        at = before ? r.start : r.start + r.length;
-        if (lineBreaks)
-            at = skipWhiteSpaceToMarkup(at);
-        inserted.append(element.text).append(lineBreak);
-    } else if (parent != 0 && parentEndTag == 0) {
-        // An empty parent ("<a/>") or one without end tag ("<a>") is opened up around the child.
-        split = true;
-        const bool startTagOnly = (parentRecord.flags & XmlRecordFlag::kNoEndTag) != 0;
-        at = parentRecord.start + parentStartTag - (startTagOnly ? 1 : 2);
-        removed = startTagOnly ? 0 : 1;
-        if (text_[static_cast<std::size_t>(at)] != (startTagOnly ? u'>' : u'/'))
-            return false;
-        parentName = TagName(parent);
-        // "<a //>" minus its last slash would still end in "/>" and stay empty.
-        const std::u16string_view close = !startTagOnly && text_[static_cast<std::size_t>(at - 1)] == u'/' ? u" >" : u">";
-        inserted.append(close).append(lineBreak).append(element.text).append(lineBreak).append(u"</").append(parentName);
-        elementOffset = static_cast<std::int32_t>(close.size() + lineBreak.size());
-        // The start tag now ends at the first character inserted: "<a" plus ">" or " >".
-        splitStartTag = at - parentRecord.start + static_cast<std::int32_t>(close.size());
-    } else {
-        at = before ? parentRecord.start + parentStartTag : parentRecord.start + parentRecord.length - parentEndTag;
-        if (parent == 0 && !before && openMarkupAt_ >= 0)
-            at = openMarkupAt_;
-        if (parent != 0 && parentRecord.length == parentStartTag + parentEndTag) {
-            inserted.append(lineBreak);
-            elementOffset = static_cast<std::int32_t>(lineBreak.size());
-        } else if (lineBreaks) {
-            at = skipWhiteSpaceToMarkup(at);
-        }
-        inserted.append(element.text).append(lineBreak);
-    }
-
-    if (!splice(at, removed, inserted))
+    Insertion insertion;
+    if (ref != 0)
+        insertion = besideReference(ref, element, flags);
+    else if (parent != 0 && index_.endTagLength(parent) == 0)
+        insertion = openingUp(parent, element, flags);
+    else
+        insertion = insideParent(parent, element, flags);
+    if (insertion.at < 0 || !splice(insertion.at, insertion.removed, insertion.text))
         return false;
-    const auto delta = static_cast<std::int32_t>(inserted.size()) - removed;
-    shiftRecords(parent, at, delta);
-    if (split) {
-        index_.setTagLengths(parent, splitStartTag, static_cast<std::int32_t>(parentName.size()) + 3);
+    shiftRecords(parent, insertion.at, static_cast<std::int32_t>(insertion.text.size()) - insertion.removed);
+    if (insertion.parentStartTag >= 0) {
+        index_.setTagLengths(parent, insertion.parentStartTag, insertion.parentEndTag);
         index_[parent].flags &= ~XmlRecordFlag::kNoEndTag;
     }
-
-    const std::int32_t record = index_.allocate();
-    XmlElementRecord& r = index_[record];
-    r.start = at + elementOffset;
-    r.length = static_cast<std::int32_t>(element.text.size());
-    r.flags = (flags & kAddStartTagOnly) ? XmlRecordFlag::kNoEndTag : 0;
-    XmlElementIndex::setDepth(r, parent == 0 ? 0 : XmlElementIndex::depthOf(index_[parent]) + 1);
-    r.firstChild = 0;
-    index_.setTagLengths(record, element.startTag, element.endTag);
-    if (ref != 0)
-        before ? linkBefore(parent, ref, record) : linkAfter(parent, ref, record);
-    else if (before && index_[parent].firstChild != 0)
-        linkBefore(parent, index_[parent].firstChild, record);
-    else
-        linkLast(parent, record);
+    const std::int32_t record = addRecord(parent, ref, insertion.at + insertion.elementOffset, element, flags);
 
     if (asChild) {
         childPos_ = record;
@@ -277,6 +236,85 @@ bool XmlDocument::AddElement(std::u16string_view name, std::u16string_view value
         childPos_ = 0;
     }
     return true;
+}
+
+XmlDocument::Insertion XmlDocument::besideReference(std::int32_t ref, const ElementMarkup& element, int flags) const
+{
+    const XmlElementRecord& r = index_[ref];
+    Insertion insertion;
+    insertion.at = (flags & kAddBefore) ? r.start : r.start + r.length;
+    if ((flags & kAddNoLineBreaks) == 0)
+        insertion.at = skipWhiteSpaceToMarkup(insertion.at);
+    insertion.text.append(element.text).append(lineBreakOf(flags));
+    return insertion;
+}
+
+// An empty parent ("<a/>") or one without end tag ("<a>") is opened up around the child.
+XmlDocument::Insertion XmlDocument::openingUp(std::int32_t parent, const ElementMarkup& element, int flags) const
+{
+    const XmlElementRecord& p = index_[parent];
+    const bool startTagOnly = (p.flags & XmlRecordFlag::kNoEndTag) != 0;
+    Insertion insertion;
+    insertion.at = p.start + index_.startTagLength(parent) - (startTagOnly ? 1 : 2);
+    insertion.removed = startTagOnly ? 0 : 1;
+    if (text_[static_cast<std::size_t>(insertion.at)] != (startTagOnly ? u'>' : u'/')) {
+        insertion.at = -1;
+        return insertion;
+    }
+    // "<a //>" minus its last slash would still end in "/>" and stay empty.
+    const bool slashBefore = !startTagOnly && text_[static_cast<std::size_t>(insertion.at - 1)] == u'/';
+    const std::u16string_view close = slashBefore ? u" >" : u">";
+    const std::u16string_view lineBreak = lineBreakOf(flags);
+    const std::u16string_view name = TagName(parent);
+    insertion.text.append(close).append(lineBreak).append(element.text).append(lineBreak).append(u"</").append(name);
+    insertion.elementOffset = static_cast<std::int32_t>(close.size() + lineBreak.size());
+    // The start tag now ends at the first character inserted: "<a" plus ">" or " >".
+    insertion.parentStartTag = insertion.at - p.start + static_cast<std::int32_t>(close.size());
+    insertion.parentEndTag = static_cast<std::int32_t>(name.size()) + 3;
+    return insertion;
+}
+
+XmlDocument::Insertion XmlDocument::insideParent(std::int32_t parent, const ElementMarkup& element, int flags) const
+{
+    const XmlElementRecord& p = index_[parent];
+    const std::int32_t startTag = parent != 0 ? index_.startTagLength(parent) : 0;
+    const std::int32_t endTag = parent != 0 ? index_.endTagLength(parent) : 0;
+    const bool first = (flags & kAddBefore) != 0;
+    const std::u16string_view lineBreak = lineBreakOf(flags);
+    Insertion insertion;
+    insertion.at = first ? p.start + startTag : p.start + p.length - endTag;
+    if (parent == 0 && !first && openMarkupAt_ >= 0)
+        insertion.at = openMarkupAt_;
+    if (parent != 0 && p.length == startTag + endTag) {
+        // Nothing between the tags: the child gets a line of its own.
+        insertion.text.append(lineBreak);
+        insertion.elementOffset = static_cast<std::int32_t>(lineBreak.size());
+    } else if ((flags & kAddNoLineBreaks) == 0) {
+        insertion.at = skipWhiteSpaceToMarkup(insertion.at);
+    }
+    insertion.text.append(element.text).append(lineBreak);
+    return insertion;
+}
+
+std::int32_t XmlDocument::addRecord(std::int32_t parent, std::int32_t ref, std::int32_t start,
+                                    const ElementMarkup& element, int flags)
+{
+    const std::int32_t record = index_.allocate();
+    XmlElementRecord& r = index_[record];
+    r.start = start;
+    r.length = static_cast<std::int32_t>(element.text.size());
+    r.flags = (flags & kAddStartTagOnly) ? XmlRecordFlag::kNoEndTag : 0;
+    XmlElementIndex::setDepth(r, parent == 0 ? 0 : XmlElementIndex::depthOf(index_[parent]) + 1);
+    r.firstChild = 0;
+    index_.setTagLengths(record, element.startTag, element.endTag);
+    const bool before = (flags & kAddBefore) != 0;
+    if (ref != 0)
+        before ? linkBefore(parent, ref, record) : linkAfter(parent, ref, record);
+    else if (before && index_[parent].firstChild != 0)
+        linkBefore(parent, index_[parent].firstChild, record);
+    else
+        linkLast(parent, record);
+    return record;
 }
 
 std::int32_t XmlDocument::skipWhiteSpaceToMarkup(std::int32_t at) const

@@ -74,6 +74,10 @@ public:
     static void AddReportEntry(std::u16string& report, std::u16string_view entry, std::optional<std::u16string_view> text,
                                int flags, int number = -1, int number2 = -1);
 
+    // Reading and writing whole files, in the encoding of their byte-order mark or declaration.
+    bool LoadFromFile(const std::u16string& path);
+    bool SaveToFile(const std::u16string& path);
+
     int Flags() const { return flags_; }
     void SetFlags(int flags) { flags_ = flags; }
 
@@ -86,6 +90,28 @@ public:
     std::u16string_view TagName(std::int32_t record) const;
 
 private:
+    // The markup of a new element, without its line break.
+    struct ElementMarkup {
+        std::u16string text;
+        std::int32_t startTag = 0;
+        std::int32_t endTag = 0;
+    };
+    static ElementMarkup composeElement(std::u16string_view name, std::u16string_view value, int flags);
+    // Where and how a new element goes into the text.
+    struct Insertion {
+        std::int32_t at = 0;  // -1: the parent's markup isn't what its record says
+        std::int32_t removed = 0;
+        std::int32_t elementOffset = 0;  // where the element starts inside `text`
+        std::u16string text;
+        std::int32_t parentStartTag = -1;  // the parent's new tag lengths, when it was opened up
+        std::int32_t parentEndTag = 0;
+    };
+    Insertion besideReference(std::int32_t ref, const ElementMarkup& element, int flags) const;
+    Insertion openingUp(std::int32_t parent, const ElementMarkup& element, int flags) const;
+    Insertion insideParent(std::int32_t parent, const ElementMarkup& element, int flags) const;
+    std::int32_t addRecord(std::int32_t parent, std::int32_t ref, std::int32_t start, const ElementMarkup& element,
+                           int flags);
+
     bool streaming() const { return (flags_ & (kReadStream | kWriteStream | kAppendStream)) != 0; }
     bool ignoreCase() const { return (flags_ & kIgnoreCase) != 0; }
     void parse();

@@ -65,11 +65,6 @@ void XmlElementBuilder::build()
     }
 }
 
-std::u16string_view XmlElementBuilder::nameOf(const OpenElement& open) const
-{
-    return {text_.data() + index_[open.record].start + 1, static_cast<std::size_t>(open.nameLength)};
-}
-
 void XmlElementBuilder::startTag(const XmlNode& node)
 {
     const std::int32_t record = index_.allocate();
@@ -82,7 +77,7 @@ void XmlElementBuilder::startTag(const XmlNode& node)
     index_.setTagLengths(record, node.length, 0);
     linkLastChild(open_.empty() ? 0 : open_.back().record, record);
     if (!node.emptyElement) {
-        open_.push_back(OpenElement{record, node.length, node.nameLength});
+        open_.push_back(OpenElement{record, node.length, node.start + 1, node.nameLength});
         if (countingNames_)
             countOpen(nameOf(open_.back()), 1);
     }
@@ -109,6 +104,9 @@ void XmlElementBuilder::linkLastChild(std::int32_t parent, std::int32_t record)
 void XmlElementBuilder::endTag(const XmlNode& node)
 {
     const std::u16string_view name(text_.data() + node.start + 2, static_cast<std::size_t>(node.nameLength));
+    // Mostly the end tag closes the innermost element.
+    if (!open_.empty() && XmlTokenizer::namesEqual(nameOf(open_.back()), name, ignoreCase_))
+        return closeWithEndTag(node);
     std::size_t match = kNone;
     for (std::size_t i = anyOpenNamed(name) ? open_.size() : 0; i-- > 0;) {
         if (XmlTokenizer::namesEqual(nameOf(open_[i]), name, ignoreCase_)) {
@@ -123,6 +121,11 @@ void XmlElementBuilder::endTag(const XmlNode& node)
     }
     if (match + 1 < open_.size())
         closeUnended(match + 1, node.start + 1);
+    closeWithEndTag(node);
+}
+
+void XmlElementBuilder::closeWithEndTag(const XmlNode& node)
+{
     const OpenElement closed = open_.back();
     XmlElementRecord& r = index_[closed.record];
     r.length = node.start + node.length - r.start;
@@ -132,7 +135,7 @@ void XmlElementBuilder::endTag(const XmlNode& node)
 
 void XmlElementBuilder::popTo(std::size_t size)
 {
-    if (countingNames_) {
+    if (countingNames_) [[unlikely]] {
         for (std::size_t i = size; i < open_.size(); ++i)
             countOpen(nameOf(open_[i]), -1);
         if (size < kDeepStack / 2) {

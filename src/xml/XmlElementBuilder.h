@@ -25,6 +25,7 @@ private:
     struct OpenElement {
         std::int32_t record;
         std::int32_t startTagLength;
+        std::int32_t nameStart;
         std::int32_t nameLength;
     };
 
@@ -36,7 +37,11 @@ private:
     void linkLastChild(std::int32_t parent, std::int32_t record);
     void markError();
     void recomputeDepths();
-    std::u16string_view nameOf(const OpenElement& open) const;
+    std::u16string_view nameOf(const OpenElement& open) const
+    {
+        return {text_.data() + open.nameStart, static_cast<std::size_t>(open.nameLength)};
+    }
+    void closeWithEndTag(const XmlNode& node);
     bool anyOpenNamed(std::u16string_view name);
     void popTo(std::size_t size);
     void countOpen(std::u16string_view name, int change);

@@ -1,7 +1,17 @@
 #include "XmlTagScan.h"
 
 namespace XmlTagScan {
+
 namespace {
+
+#if defined(VT_XML_AVX2)
+const bool kHaveAvx2 = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+}();
+#else
+const bool kHaveAvx2 = false;
+#endif
 
 bool isQuote(char16_t c) { return c == u'"' || c == u'\''; }
 bool isWhiteSpace(char16_t c) { return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t'; }
@@ -46,7 +56,18 @@ XmlTagEnd careful(const char16_t* p, std::int32_t from, std::int32_t n)
 // ">" or apostrophe, ends at the first ">" that follows an even number of double quotes.
 // That is checked eight units at a time; any other tag is left to the careful scan.
 // Masks hold two bits per unit, as the byte compares give them.
+bool haveAvx2() { return kHaveAvx2; }
+
+#if !defined(VT_XML_AVX2)
+bool quotedAvx2(const char16_t*, std::int32_t, std::int32_t, XmlTagEnd&) { return false; }
+#endif
+
 bool quoted(const char16_t* p, std::int32_t from, std::int32_t n, XmlTagEnd& end)
+{
+    return kHaveAvx2 ? quotedAvx2(p, from, n, end) : quotedSse2(p, from, n, end);
+}
+
+bool quotedSse2(const char16_t* p, std::int32_t from, std::int32_t n, XmlTagEnd& end)
 {
 #if defined(__SSE2__)
     const __m128i greater = _mm_set1_epi16(u'>');

@@ -1,18 +1,13 @@
 #pragma once
 
 // Fast scans over UTF-16 markup shared by the tokenizer and the attribute reader.
+#include "XmlTagEnd.h"
+
 #include <cstdint>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-
-// Where a start tag ends: the offset of its ">" (-1 when the text ends first), and whether
-// the tag closes an empty element ("/>").
-struct XmlTagEnd {
-    std::int32_t close = -1;
-    bool empty = false;
-};
 
 namespace XmlTagScan {
 
@@ -41,11 +36,16 @@ inline std::int32_t closingQuote(const char16_t* p, std::int32_t from, std::int3
     return quote == u'"' ? scanFor<u'"'>(p, from, n) : scanFor<u'\''>(p, from, n);
 }
 
-// The end of a start tag, scanned from just after its name: quotes of either kind hide ">",
+// The end of a start tag, scanned from just after its name (so p[from - 1] is the name's last
+// character, and a ">" right after it closes no empty element): quotes of either kind hide ">",
 // and a value without quotes runs to white space or ">" (so "b/>" in "a=b/>" is no "/>").
 XmlTagEnd careful(const char16_t* p, std::int32_t from, std::int32_t n);
 // The same for the common tag whose values all sit in double quotes right after their "=";
-// false when the tag is of another kind, and then nothing is known.
+// false when the tag is of another kind, and then nothing is known. Uses the widest of the
+// variants below that the processor runs.
 bool quoted(const char16_t* p, std::int32_t from, std::int32_t n, XmlTagEnd& end);
+bool quotedSse2(const char16_t* p, std::int32_t from, std::int32_t n, XmlTagEnd& end);
+bool quotedAvx2(const char16_t* p, std::int32_t from, std::int32_t n, XmlTagEnd& end);
+bool haveAvx2();
 
 }  // namespace XmlTagScan
