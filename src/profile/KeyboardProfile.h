@@ -103,7 +103,10 @@ public:
     bool readLightsFromDevice();
     int deviceCodeOfItem(const std::u16string& line) const;
 
-    // Profile files.
+    // Profile files (built in src/profilefile). Saving replaces the file whole and returns
+    // false, with any old file left as it was, when it can't be written. Loading returns false,
+    // with the profile left as it was, when the file can't be read or holds no VornicTamsk root;
+    // a file with parse problems loads whatever elements were recognised.
     bool saveProfileFile(const std::u16string& path);
     bool loadProfileFile(const std::u16string& path);
 };
