@@ -27,13 +27,17 @@ std::string resolvedTarget(const std::string& path)
 int createTemporary(const std::string& target, std::string& name)
 {
     const std::filesystem::path path(target);
-    const std::string prefix = (path.parent_path() / ("." + path.filename().string() + ".")).string();
+    std::string hidden = ".";
+    hidden += path.filename().string();
+    hidden += '.';
+    const std::string prefix = (path.parent_path() / hidden).string();
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, "%08x.tmp", static_cast<unsigned>(random()));
-        name = prefix + suffix;
+        name = prefix;
+        name += suffix;
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -55,7 +59,7 @@ bool flushToDisk(const std::string& name)
     const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool synced = ::fsync(fd) == 0;
+    const bool synced = ::fdatasync(fd) == 0;
     return ::close(fd) == 0 && synced;
 }
 
