@@ -226,12 +226,15 @@ class GoalReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
+        // With repetitions the median stands for the benchmark; otherwise its one run.
         for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred)
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median))
                 continue;
-            seconds_[run.benchmark_name()] = run.GetAdjustedRealTime() / 1000.0;  // reported in ms
+            const std::string name = run.run_name.str();
+            seconds_[name] = run.GetAdjustedRealTime() / 1000.0;  // reported in ms
             if (const auto it = run.counters.find("per_element"); it != run.counters.end())
-                perElement_[run.benchmark_name()] = it->second.value;
+                perElement_[name] = it->second.value;
         }
         ConsoleReporter::ReportRuns(runs);
     }
