@@ -55,6 +55,7 @@ void XmlDocument::parse()
 {
     ResetPosition();
     attributesOf_ = -1;
+    path_.clear();
     const auto length = static_cast<std::int32_t>(text_.size());
     index_.clear(length / 64 + 8);
     openMarkupAt_ = -1;
@@ -357,6 +358,16 @@ void XmlDocument::shiftRecords(std::int32_t enclosing, std::int32_t at, std::int
             child = index_[child].prev;
         }
     }
+    if (followPath(enclosing)) {
+        for (std::size_t k = path_.size(); k-- > 0;) {
+            XmlElementRecord& r = index_[path_[k]];
+            r.length += delta;
+            for (std::int32_t s = r.next; s != 0; s = index_[s].next)
+                shiftSubtree(s, delta);
+        }
+        index_[0].length += delta;
+        return;
+    }
     for (std::int32_t a = enclosing;; a = index_[a].parent) {
         index_[a].length += delta;
         if (a == 0)
@@ -364,6 +375,35 @@ void XmlDocument::shiftRecords(std::int32_t enclosing, std::int32_t at, std::int
         for (std::int32_t s = index_[a].next; s != 0; s = index_[s].next)
             shiftSubtree(s, delta);
     }
+}
+
+bool XmlDocument::followPath(std::int32_t enclosing)
+{
+    constexpr std::int32_t kLongestPath = 1024;  // deeper documents walk the parent links
+    if (enclosing == 0) {
+        path_.clear();
+        return true;
+    }
+    const std::int32_t depth = XmlElementIndex::depthOf(index_[enclosing]);
+    if (depth >= kLongestPath)
+        return false;
+    path_.resize(static_cast<std::size_t>(depth) + 1, -1);
+    std::int32_t a = enclosing;
+    std::int32_t k = depth;
+    for (; k >= 0 && path_[static_cast<std::size_t>(k)] != a; --k) {
+        if (a == 0)
+            break;
+        path_[static_cast<std::size_t>(k)] = a;
+        a = index_[a].parent;
+    }
+    // Either an ancestor was found in place, or the walk ran out exactly at the top. Anything
+    // else is a depth that doesn't match the parent links: walk them instead.
+    const bool consistent = k >= 0 ? a != 0 : a == 0;
+    if (!consistent) {
+        path_.clear();
+        return false;
+    }
+    return true;
 }
 
 void XmlDocument::shiftSubtree(std::int32_t root, std::int32_t delta)
@@ -441,7 +481,14 @@ bool XmlDocument::SetAttribute(std::u16string_view name, std::u16string_view val
     const std::int32_t startTag = index_.startTagLength(record);
     const std::u16string_view tag = std::u16string_view(text_).substr(static_cast<std::size_t>(start),
                                                                        static_cast<std::size_t>(startTag));
-    const XmlAttributeSpan span = XmlTokenizer::findAttribute(tag, name, ignoreCase());
+    const std::vector<XmlAttributeSpan>& attributes = attributesOf(record, tag);
+    XmlAttributeSpan span = attributesEnd_;
+    for (const XmlAttributeSpan& here : attributes) {
+        if (XmlTokenizer::namesEqual(XmlTokenizer::attributeName(tag, here), name, ignoreCase())) {
+            span = here;
+            break;
+        }
+    }
 
     std::int32_t at = 0;
     std::int32_t removed = 0;
@@ -468,7 +515,32 @@ bool XmlDocument::SetAttribute(std::u16string_view name, std::u16string_view val
     const auto delta = static_cast<std::int32_t>(inserted.size()) - removed;
     index_.setTagLengths(record, startTag + delta, index_.endTagLength(record));
     shiftRecords(record, at, delta);
+    if (!span.found && !span.danglingEquals) {
+        // Appended after the last attribute: the earlier ones stay where they were.
+        XmlAttributeSpan added;
+        added.found = true;
+        added.nameStart = span.lastTokenEnd + 1;
+        added.nameEnd = added.nameStart + static_cast<std::int32_t>(name.size());
+        added.hasValue = true;
+        added.quoted = true;
+        added.valueStart = added.nameEnd + 1;
+        added.valueEnd = span.lastTokenEnd + static_cast<std::int32_t>(inserted.size());
+        added.lastTokenEnd = added.valueEnd;
+        attributes_.push_back(added);
+        attributesEnd_.lastTokenEnd = added.valueEnd;
+        attributesEnd_.danglingEquals = false;
+        attributesOf_ = record;
+    }
     return true;
+}
+
+const std::vector<XmlAttributeSpan>& XmlDocument::attributesOf(std::int32_t record, std::u16string_view tag) const
+{
+    if (attributesOf_ != record) {
+        attributesEnd_ = XmlTokenizer::listAttributes(tag, attributes_);
+        attributesOf_ = record;
+    }
+    return attributes_;
 }
 
 std::u16string XmlDocument::GetAttribute(std::u16string_view name) const
@@ -477,11 +549,7 @@ std::u16string XmlDocument::GetAttribute(std::u16string_view name) const
         return {};
     const std::u16string_view tag = std::u16string_view(text_).substr(
         static_cast<std::size_t>(index_[currentPos_].start), static_cast<std::size_t>(index_.startTagLength(currentPos_)));
-    if (attributesOf_ != currentPos_) {
-        XmlTokenizer::listAttributes(tag, attributes_);
-        attributesOf_ = currentPos_;
-    }
-    for (const XmlAttributeSpan& span : attributes_)
+    for (const XmlAttributeSpan& span : attributesOf(currentPos_, tag))
         if (XmlTokenizer::namesEqual(XmlTokenizer::attributeName(tag, span), name, ignoreCase()))
             return XmlEntities::decode(XmlTokenizer::attributeValue(tag, span), flags_);
     return {};

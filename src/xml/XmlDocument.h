@@ -120,6 +120,7 @@ private:
     bool splice(std::int32_t at, std::int32_t removed, std::u16string_view inserted);
     std::int32_t skipWhiteSpaceToMarkup(std::int32_t at) const;
     void shiftRecords(std::int32_t enclosing, std::int32_t at, std::int32_t delta);
+    bool followPath(std::int32_t enclosing);
     void shiftSubtree(std::int32_t root, std::int32_t delta);
     void linkAfter(std::int32_t parent, std::int32_t ref, std::int32_t record);
     void linkBefore(std::int32_t parent, std::int32_t ref, std::int32_t record);
@@ -135,8 +136,16 @@ private:
     // Where markup left open at the end of the text begins (-1: none). Elements added at the
     // end of the document go before it, or the open markup would swallow them.
     std::int32_t openMarkupAt_ = -1;
-    // The attributes of the element read last: readers ask for several in a row. Any change
-    // of the text drops them.
+    // The attributes of the element read or written last: readers ask for several in a row,
+    // writers set several in a row. Any change of the text drops them, except an attribute
+    // added after the last one, which joins them.
     mutable std::int32_t attributesOf_ = -1;
     mutable std::vector<XmlAttributeSpan> attributes_;
+    mutable XmlAttributeSpan attributesEnd_;  // where a new attribute goes
+    const std::vector<XmlAttributeSpan>& attributesOf(std::int32_t record, std::u16string_view tag) const;
+    // The elements that enclose the last splice, by depth (path_[0] the root element). Splices
+    // come in runs at the same place, so the next one finds its outer ancestors here and updates
+    // them without chasing parent links one by one. Parents of existing elements never change
+    // between parses, so an element found at its depth brings its whole ancestry with it.
+    std::vector<std::int32_t> path_;
 };

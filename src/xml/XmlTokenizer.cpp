@@ -347,10 +347,10 @@ XmlAttributeSpan XmlTokenizer::findAttribute(std::u16string_view tag, std::u16st
         tag, [&](const XmlAttributeSpan& here) { return namesEqual(attributeName(tag, here), name, ignoreCase); });
 }
 
-void XmlTokenizer::listAttributes(std::u16string_view tag, std::vector<XmlAttributeSpan>& out)
+XmlAttributeSpan XmlTokenizer::listAttributes(std::u16string_view tag, std::vector<XmlAttributeSpan>& out)
 {
     out.clear();
-    scanAttributes(tag, [&](const XmlAttributeSpan& here) {
+    return scanAttributes(tag, [&](const XmlAttributeSpan& here) {
         out.push_back(here);
         return false;
     });

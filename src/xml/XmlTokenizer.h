@@ -78,8 +78,9 @@ public:
     // Scans a start tag's text ("<name ...>") for the attribute `name`; also reports where
     // the last name or value of the tag ends, so a new attribute can be placed there.
     static XmlAttributeSpan findAttribute(std::u16string_view tag, std::u16string_view name, bool ignoreCase);
-    // Every attribute of a start tag's text, in order.
-    static void listAttributes(std::u16string_view tag, std::vector<XmlAttributeSpan>& out);
+    // Every attribute of a start tag's text, in order. Returns what findAttribute returns for a
+    // name the tag doesn't have: where a new attribute would go.
+    static XmlAttributeSpan listAttributes(std::u16string_view tag, std::vector<XmlAttributeSpan>& out);
     static std::u16string_view attributeName(std::u16string_view tag, const XmlAttributeSpan& span)
     {
         return tag.substr(static_cast<std::size_t>(span.nameStart),

@@ -503,6 +503,33 @@ TEST(XmlDocumentAttributes, WritesIntoTagsAsTheyWereWritten)
     }
 }
 
+// A run of settings on one element, as a writer makes them, must write exactly what the same
+// settings write when the document is parsed afresh before each one.
+TEST(XmlDocumentAttributes, SettingsInARowMatchSettingsAfterAFreshParse)
+{
+    const std::u16string_view tags[] = {
+        u"<e/>", u"<e a=\"1\"/>", u"<e a/>", u"<e a=x>", u"<e a=></e>", u"<e 'q' a='x'>",
+        u"<e ; a=\"1\">", u"<e a=\"1\"  >", u"<e\r\na=\"1\"\r\n/>", u"<e a=x/></e>",
+    };
+    const std::pair<std::u16string_view, std::u16string_view> settings[] = {
+        {u"n1", u"v&\"1'"}, {u"n2", u""}, {u"a", u"new"}, {u"n3", u"<50 ms>"}, {u"n1", u"again"}, {u"n4", u"4"},
+    };
+    for (std::u16string_view tag : tags) {
+        XmlDocument inARow(tag);
+        ASSERT_TRUE(inARow.FindElement(u"e"));
+        std::u16string fresh(tag);
+        for (const auto& [name, value] : settings) {
+            XmlDocument reparsed(fresh);
+            ASSERT_TRUE(reparsed.FindElement(u"e"));
+            ASSERT_EQ(reparsed.SetAttribute(name, value), inARow.SetAttribute(name, value)) << ascii(tag);
+            fresh = reparsed.GetText();
+            ASSERT_EQ(ascii(inARow.GetText()), ascii(fresh)) << ascii(tag) << " after " << ascii(name);
+            EXPECT_EQ(inARow.GetAttribute(name), value) << ascii(tag) << " " << ascii(name);
+            EXPECT_INDEX_MATCHES_TEXT(inARow) << ascii(tag);
+        }
+    }
+}
+
 TEST(XmlDocumentAttributes, ReadingFollowsTheDocumentFlags)
 {
     XmlDocument d(u"<e a='  x  y  ' B='1'/>");
@@ -579,6 +606,28 @@ TEST(XmlDocumentEdits, IndexFollowsEverySplice)
         // The walk must have built something worth checking.
         EXPECT_GT(d.Index().nextFree(), 150) << s;
     }
+}
+
+// Splices deep inside a document change the lengths of all the enclosing elements, also where
+// the nesting is deeper than the remembered path of ancestors reaches.
+TEST(XmlDocumentEdits, DeepSplicesReachEveryAncestor)
+{
+    XmlDocument d(u"<r/>");
+    ASSERT_TRUE(d.FindElement(u"r"));
+    for (int depth = 1; depth < 1100; ++depth) {
+        ASSERT_TRUE(d.AddChildElement(u"e"));
+        ASSERT_TRUE(d.EnterElement());  // onto the new child
+        if (depth % 50 == 0) {
+            ASSERT_TRUE(d.SetAttribute(u"d", depth));
+        }
+    }
+    ASSERT_TRUE(d.SetAttribute(u"deepest", u"yes"));
+    for (int up = 0; up < 600; ++up)
+        ASSERT_TRUE(d.LeaveElement());
+    ASSERT_TRUE(d.SetAttribute(u"middle", u"yes"));
+    ASSERT_TRUE(d.AddElement(u"sibling"));
+    EXPECT_INDEX_MATCHES_TEXT(d);
+    EXPECT_EQ(d.Index()[1].length, static_cast<std::int32_t>(d.GetText().size()));
 }
 
 // ---- Report --------------------------------------------------------------------------------
