@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <malloc.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -265,6 +266,10 @@ private:
 
 int main(int argc, char** argv)
 {
+    // Large blocks always come fresh from the system, as in a program that loads one file.
+    // Left to itself glibc raises its mmap threshold after the first large free, and the
+    // timings of each benchmark then depend on which ones ran before it.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
