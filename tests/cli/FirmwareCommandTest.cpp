@@ -1,5 +1,7 @@
 #include "CliTestSupport.h"
 
+#include "FirmwareCommand.h"
+
 namespace {
 
 class FirmwareCommandTest : public CliCommandTest {};
@@ -18,10 +20,21 @@ TEST_F(FirmwareCommandTest, SendsTheWholeFile)
     EXPECT_EQ(run({"version"}).out, "VT87 V2.3.4\n");
 }
 
+TEST_F(FirmwareCommandTest, AnEmptyFileIsSentAsZeroBytes)
+{
+    writeFile(dir / "empty.bin", "");
+    const Outcome outcome = run({"firmware", path("empty.bin")});
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    ASSERT_TRUE(device.simulator().storedState().firmware.has_value());
+    EXPECT_EQ(device.simulator().storedState().firmware->size, 0u);
+}
+
 TEST_F(FirmwareCommandTest, FailuresAreReported)
 {
     writeFile(dir / "fw.bin", "image");
     std::filesystem::create_directory(dir / "folder");
+    writeFile(dir / "huge.bin", "");
+    std::filesystem::resize_file(dir / "huge.bin", FirmwareCommand::kMaxFileSize + 1);  // sparse: no disk used
     struct Case {
         const char* name;
         std::function<void(SimulatedKeyboard&)> fault;
@@ -32,6 +45,8 @@ TEST_F(FirmwareCommandTest, FailuresAreReported)
         {"missing file", [](SimulatedKeyboard&) {}, path("missing.bin"),
          "Can't open firmware file \"" + path("missing.bin") + "\""},
         {"a folder", [](SimulatedKeyboard&) {}, path("folder"), "Can't open firmware file \"" + path("folder") + "\""},
+        {"too large", [](SimulatedKeyboard&) {}, path("huge.bin"),
+         "Firmware file \"" + path("huge.bin") + "\" is too large (more than 64 MiB)"},
         {"not connected", [](SimulatedKeyboard& k) { k.faults().setConnected(false); }, path("fw.bin"),
          "Keyboard is not connected"},
         {"download fails", [](SimulatedKeyboard& k) { k.faults().failCall(DeviceCall::WriteFirmwareToKeyboard); },
