@@ -32,10 +32,14 @@ void TerminalProgressBar::finish()
 std::string TerminalProgressBar::render(int percent)
 {
     const int filled = percent * kWidth / 100;
-    // Built by appending: GCC 12 at -O3 warns falsely about chains of string concatenations.
-    const std::string number = std::to_string(percent);
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "literal" + string at -O3.
     std::string text = "[";
-    text.append(static_cast<std::size_t>(filled), '#').append(static_cast<std::size_t>(kWidth - filled), '-').append("] ");
-    text.append(3 - number.size(), ' ').append(number).append("%");
+    text.append(static_cast<std::size_t>(filled), '#');
+    text.append(static_cast<std::size_t>(kWidth - filled), '-');
+    text += "] ";
+    const std::string number = std::to_string(percent);
+    text.append(3 - std::min<std::size_t>(number.size(), 3), ' ');
+    text += number;
+    text += '%';
     return text;
 }
