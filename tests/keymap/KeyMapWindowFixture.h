@@ -81,11 +81,14 @@ protected:
     {
         auto window = std::make_unique<CZelkDialogKeyMapSettings>(*profile);
         window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return window;
     }
 
-    static void click(QWidget* window, QPoint at) { QTest::mouseClick(window, Qt::LeftButton, {}, at); }
+    // Through the platform window, so the child control under the point takes the click as
+    // it would from the user.
+    static void click(QWidget* window, QPoint at) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at); }
 
     template <typename T>
     static T* control(QWidget* window, int id)
