@@ -265,7 +265,6 @@ private:
         } else if (look_ == Look::Checked) {
             p().setBrush(vertical(s, kRowSelectedTop, kRowSelectedBottom));
             p().drawPath(rounded(s, 2));
-            p().fillRect(QRectF(s.left(), s.top(), 2, s.height()), FacePalette::Accent);
         }
         p().setBrush(Qt::NoBrush);
     }

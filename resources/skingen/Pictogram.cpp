@@ -182,16 +182,14 @@ void sparkle(QPainter& p)
     fill(p, fourPointStar({0.28, -0.26}, 0.14));
 }
 
+// Falling stars: bright heads low on the left, their trails up to the right.
 void meteor(QPainter& p)
 {
-    const QPointF heads[3] = {{0.26, 0.26}, {-0.06, 0.32}, {0.32, -0.06}};
-    const qreal lengths[3] = {0.5, 0.3, 0.3};
+    const QPointF heads[3] = {{-0.24, 0.26}, {0.10, 0.30}, {-0.30, -0.08}};
+    const qreal lengths[3] = {0.46, 0.26, 0.26};
     for (int i = 0; i < 3; ++i) {
-        const QPointF tail = heads[i] - QPointF(lengths[i], lengths[i]);
-        line(p, tail, heads[i]);
-        QPainterPath head;
-        head.addEllipse(heads[i], 0.07, 0.07);
-        fill(p, head);
+        line(p, heads[i], heads[i] + QPointF(lengths[i], -lengths[i]));
+        fill(p, fourPointStar(heads[i], 0.13));
     }
 }
 

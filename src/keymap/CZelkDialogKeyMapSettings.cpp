@@ -9,6 +9,7 @@
 #include "TipPopup.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -26,9 +27,9 @@ constexpr int kEditFont = 13;
 const QString kUnnamedKey = QStringLiteral("-- --");
 const QString kComboSeparator = QStringLiteral(" + ");
 
-// A thin rim, so an edit can be found on the dark face; its colours stay the adopted ones.
-const QString kEditRim = QStringLiteral("QLineEdit { border: 1px solid rgb(96, 96, 104); padding: 0px; }");
-const QString kInPlaceRim = QStringLiteral("QLineEdit { border: 1px solid rgb(255, 111, 0); padding: 0px; }");
+// The edits are frameless, so they fit their rows; the window draws a thin rim around them.
+const QColor kEditRim(96, 96, 104);
+const QColor kInPlaceRim(255, 111, 0);
 
 bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
@@ -89,7 +90,11 @@ void CZelkDialogKeyMapSettings::createControls()
     adoptTextControl(kInPlaceEditId, inPlaceEdit);
     adoptTextControl(kComboTextId, comboText);
     for (QLineEdit* edit : {timesEdit, delayEdit, inPlaceEdit}) {
-        edit->setStyleSheet(edit == inPlaceEdit ? kInPlaceRim : kEditRim);
+        QPalette colours = edit->palette();
+        colours.setColor(QPalette::Highlight, kInPlaceRim);
+        colours.setColor(QPalette::HighlightedText, QColor(20, 20, 20));
+        edit->setPalette(colours);
+        edit->setFrame(false);
         edit->installEventFilter(this);
         edit->hide();
     }
@@ -201,8 +206,13 @@ void CZelkDialogKeyMapSettings::hoverImageDrawn(const SkinButton& button)
     if (choices.hasTips && choices.holds(button.id)) tipWanted_ = tipOf(button);
 }
 
-void CZelkDialogKeyMapSettings::paintOver(QPainter&)
+void CZelkDialogKeyMapSettings::paintOver(QPainter& painter)
 {
+    for (const QLineEdit* edit : {timesEdit, delayEdit, inPlaceEdit}) {
+        if (!edit->isVisible()) continue;
+        painter.setPen(edit == inPlaceEdit ? kInPlaceRim : kEditRim);
+        painter.drawRect(edit->geometry().adjusted(-1, -1, 0, 0));
+    }
     // A checked choice gets no hover image, and so no tip.
     if (tipWanted_.isEmpty() || !isVisible()) tipControl->deactivate();
     else tipControl->activate(tipWanted_, mapToGlobal(lastMousePoint));

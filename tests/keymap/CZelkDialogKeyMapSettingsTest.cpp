@@ -414,4 +414,57 @@ TEST_F(KeyMapWindowTest, RunsModallyThroughThePrompts)
     EXPECT_EQ(key().code, 76);
 }
 
+// --- what every page looks like ---------------------------------------------------------------
+
+// Each page in both languages with one control checked and another hovered; the grabs are saved
+// under test-output/keymap for looking at.
+TEST_F(KeyMapWindowTest, EveryPageShowsItsCheckedAndHoveredControlsFromItsFaces)
+{
+    struct Case {
+        int page;
+        QPoint choose;  // a click that checks something (none: the point (0, 0))
+        SkinRect checked;
+        QPoint hover;
+        SkinRect hovered;
+    };
+    const Case cases[] = {
+        {1, {}, {214, 136, 355, 151}, {250, 260}, {220, 242, 280, 278}},
+        {2, macroRow(1), {37, 128, 178, 141}, actionRow(2), {213, 142, 355, 155}},
+        {3, actionRow(1), {213, 128, 355, 141}, kNewOnLeftList, {45, 258, 105, 288}},
+        {4, mediaChoice(3), {196, 152, 231, 188}, mediaChoice(5), {296, 152, 331, 188}},
+        {5, QPoint(147, 122 + 17 * 6), {37, 216, 258, 232}, QPoint(147, 122 + 17 * 2), {37, 148, 258, 164}},
+        {6, QPoint(319, 173), {301, 155, 337, 191}, QPoint(246, 283), {228, 265, 264, 301}},
+        {7, QPoint(202, 175), {162, 160, 242, 190}, QPoint(291, 175), {251, 160, 331, 190}},
+    };
+    profile->predefinedCombo = collectionOf({{u"Copy", actionsOf({u"Left CTRL", u"C"}, 6)}, {u"Paste", actionsOf({u"Left CTRL", u"V"}, 6)}}, 6);
+    profile->predefinedMacro = collectionOf({{u"Burst", kMacroA}, {u"Twice", kMacroB}, {u"宏定义3", kMacroA}});
+    profile->predefinedEmulation = collectionOf({{u"Hello", actionsOf({u"H", u"E", u"L", u"L", u"O"})}});
+    key().kind = Kind::Combo;
+    key().actions = actionsOf({u"Left CTRL", u"C"}, 6);
+    for (const std::string language : {"en-US", "zh-CN"}) {
+        profile->language = language;
+        auto window = open();
+        for (const Case& c : cases) {
+            click(window.get(), tab(c.page));
+            if (!c.choose.isNull()) click(window.get(), c.choose);
+            QTest::mouseMove(window.get(), c.hover);
+            const KeyMapPage& page = KeyMapPages::of(c.page);
+            const QImage shown = grabbed(window.get());
+            shown.save(QDir(outputFolder()).filePath(QStringLiteral("page%1-%2.png").arg(c.page).arg(QString::fromStdString(language))));
+            EXPECT_TRUE(shows(shown, page.backgroundImage, {20, 90, 30, 100})) << c.page;
+            // Captions are drawn over the state images: compare the right ends only.
+            const SkinRect checkedRim{c.checked.right - 2, c.checked.top, c.checked.right, c.checked.bottom};
+            const SkinRect hoveredRim{c.hovered.left, c.hovered.top, c.hovered.right, c.hovered.top + 2};
+            EXPECT_TRUE(shows(shown, page.checkedImage, checkedRim)) << language << " page " << c.page;
+            EXPECT_TRUE(shows(shown, page.hoverImage, hoveredRim)) << language << " page " << c.page;
+            EXPECT_FALSE(shows(shown, page.backgroundImage, hoveredRim)) << language << " page " << c.page;
+        }
+        // And a rename in place, over the macro selected above.
+        click(window.get(), tab(2));
+        click(window.get(), macroRow(1));
+        ASSERT_TRUE(window->isRenameOpen());
+        grabbed(window.get()).save(QDir(outputFolder()).filePath(QStringLiteral("rename-%1.png").arg(QString::fromStdString(language))));
+    }
+}
+
 }  // namespace
