@@ -9,6 +9,8 @@
 // on every paint (activate with the tip of the record under the pointer, or deactivate), so
 // asking again for the tip already showing or pending changes nothing.
 class TipPopup : public QLabel {
+    Q_OBJECT
+
 public:
     static constexpr int kDelayMs = 100;
 
