@@ -29,7 +29,8 @@ const QString kComboSeparator = QStringLiteral(" + ");
 
 // The edits are frameless, so they fit their rows; the window draws a thin rim around them.
 const QColor kEditRim(96, 96, 104);
-const QColor kInPlaceRim(255, 111, 0);
+const QColor kAccent(255, 111, 0);
+const QColor kDark(20, 20, 20);
 
 bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
@@ -91,8 +92,8 @@ void CZelkDialogKeyMapSettings::createControls()
     adoptTextControl(kComboTextId, comboText);
     for (QLineEdit* edit : {timesEdit, delayEdit, inPlaceEdit}) {
         QPalette colours = edit->palette();
-        colours.setColor(QPalette::Highlight, kInPlaceRim);
-        colours.setColor(QPalette::HighlightedText, QColor(20, 20, 20));
+        colours.setColor(QPalette::Highlight, kAccent);
+        colours.setColor(QPalette::HighlightedText, kDark);
         edit->setPalette(colours);
         edit->setFrame(false);
         edit->installEventFilter(this);
@@ -210,7 +211,7 @@ void CZelkDialogKeyMapSettings::paintOver(QPainter& painter)
 {
     for (const QLineEdit* edit : {timesEdit, delayEdit, inPlaceEdit}) {
         if (!edit->isVisible()) continue;
-        painter.setPen(edit == inPlaceEdit ? kInPlaceRim : kEditRim);
+        painter.setPen(edit == inPlaceEdit ? kAccent : kEditRim);
         painter.drawRect(edit->geometry().adjusted(-1, -1, 0, 0));
     }
     // A checked choice gets no hover image, and so no tip.
