@@ -2,3 +2,4 @@
 // <Window>Face.cpp file. Each function draws the window's bitmaps from its rectangle table.
 VT_FACE(drawProgressFaces)
 VT_FACE(drawScrollBarFaces)
+VT_FACE(drawMainWindowFaces)

@@ -13,6 +13,8 @@ constexpr std::array kBitmapIds = {
     121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131, 138, 139, 140, 141, 142, 143,
 };
 
+constexpr std::array kAppIconSizes = {16, 24, 32, 48, 64, 128, 256};
+
 const QString kSkinFolderName = QStringLiteral("VornicTamskRES");
 const QString kCjkFallback = QStringLiteral("Noto Sans CJK SC");
 
@@ -45,6 +47,15 @@ void AppResources::load() { loadFrom(defaultSkinFolder()); }
 
 void AppResources::loadFrom(const QString& folder) { mutableInstance().loadBitmaps(folder); }
 
+void AppResources::release()
+{
+    AppResources& resources = mutableInstance();
+    resources.bitmaps_.clear();
+    resources.appIcon_ = QIcon();
+}
+
+std::span<const int> AppResources::appIconSizes() { return kAppIconSizes; }
+
 QString AppResources::defaultSkinFolder()
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
@@ -64,6 +75,11 @@ void AppResources::loadBitmaps(const QString& folder)
     for (int id : kBitmapIds) {
         QPixmap pixmap(dir.filePath(QString::number(id) + QStringLiteral(".png")));
         if (!pixmap.isNull()) bitmaps_.insert(id, pixmap);
+    }
+    appIcon_ = QIcon();
+    for (int size : kAppIconSizes) {
+        const QPixmap icon(dir.filePath(QStringLiteral("icon-%1.png").arg(size)));
+        if (!icon.isNull()) appIcon_.addPixmap(icon);
     }
 }
 
