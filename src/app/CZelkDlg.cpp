@@ -90,6 +90,7 @@ void CZelkDlg::createNotificationIcon()
 
 void CZelkDlg::beforePaint()
 {
+    if (summary_ == nullptr) return;  // painted (grabbed) before it was ever opened: no table yet
     refreshKeysAndLabels();
     refreshSummary();
 }

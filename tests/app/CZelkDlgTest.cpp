@@ -190,6 +190,7 @@ TEST_F(MainWindowTest, OpensOnItsFaceWithAResetProfileAndTheSummaryBox)
     assign(kKeyA, 1, Kind::Single, 60);
     profile->currentLayer = 1;
     profile->selectedKey = 5;
+    EXPECT_FALSE(CZelkDlg(*profile).grab().isNull());  // painted before it opens: no table yet, no harm
     CZelkDlg& dlg = open();
 
     EXPECT_EQ(dlg.size(), faceImage(101).size());
