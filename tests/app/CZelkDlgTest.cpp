@@ -242,8 +242,34 @@ TEST_F(MainWindowTest, AKeyIsClickedInsideItsRectangleOnlyAndLabelsNeverAre)
         click(c.point);
         EXPECT_EQ(profile->selectedKey, c.key) << c.point.x() << "," << c.point.y();
         EXPECT_EQ(prompts.count(Kinds::Modal), c.key > 0 ? 1 : 0) << c.point.x() << "," << c.point.y();
+        if (c.key > 0) {
+            EXPECT_EQ(prompts.asked[0].dialogClass, QStringLiteral("CZelkDialogKeyMapSettings"));
+            EXPECT_EQ(prompts.asked[0].parent, window.get());
+        }
         EXPECT_TRUE(window->isVisible());
     }
+}
+
+TEST_F(MainWindowTest, AKeysSettingsWindowRunsForThatKeyAndTheKeyboardIsRedrawnAfterIt)
+{
+    open();
+    int keyShown = 0;
+    prompts.modalRuns.push_back([&](QDialog& keySettings) {
+        QTimer::singleShot(0, &keySettings, [&] {
+            keyShown = profile->selectedKey;
+            profile->assignment(profile->selectedKey, profile->currentLayer).kind = Kind::Single;  // as its OK does
+            keySettings.done(QDialog::Accepted);
+        });
+        return runUntilEnded(keySettings);
+    });
+    PaintRecorder recorder;
+    window->installEventFilter(&recorder);
+    click(keyRect(kKeyA).center());
+    window->removeEventFilter(&recorder);
+    EXPECT_EQ(keyShown, kKeyA);
+    const QRect keyboardAndButtons(20, 90, 1130, 390);
+    EXPECT_TRUE((QRegion(keyboardAndButtons) - recorder.painted).isEmpty()) << "the whole window is redrawn";
+    EXPECT_TRUE(recordOf(99 + kKeyA).checked);
 }
 
 TEST_F(MainWindowTest, BacklightAndFirmwareOpenTheirWindowsAndClearResetsTheProfile)
@@ -252,6 +278,8 @@ TEST_F(MainWindowTest, BacklightAndFirmwareOpenTheirWindowsAndClearResetsTheProf
     click(kBacklight);
     click(kFirmware);
     ASSERT_EQ(prompts.count(Kinds::Modal), 2);
+    EXPECT_EQ(prompts.asked[0].dialogClass, QStringLiteral("CZelkDialogBkLightSettings"));
+    EXPECT_EQ(prompts.asked[1].dialogClass, QStringLiteral("CZelkDialogFirmwareUpdate"));
     EXPECT_EQ(prompts.asked[0].parent, window.get());
     EXPECT_EQ(prompts.asked[1].parent, window.get());
 
