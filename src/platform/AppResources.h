@@ -52,6 +52,7 @@ private:
     void loadBitmaps(const QString& folder);
     static AppResources& mutableInstance();
 
+    bool loaded_ = false;
     QString folder_;
     QHash<int, QPixmap> bitmaps_;
     QIcon appIcon_;
