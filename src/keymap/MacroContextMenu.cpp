@@ -49,6 +49,20 @@ const std::array<SubMenu, 4>& subMenus()
 // The delete item keeps its caption as the program has always shown it.
 constexpr Item kDeleteItem{u"删除", u"Deleta", MacroContextMenu::kDelete, 0, 0};
 
+// The window's colours: light text on the dark panel, the accent on the item under the pointer.
+void colour(QMenu& menu)
+{
+    QPalette colours = menu.palette();
+    colours.setColor(QPalette::Window, QColor(32, 32, 36));
+    colours.setColor(QPalette::Base, QColor(32, 32, 36));
+    colours.setColor(QPalette::WindowText, QColor(200, 200, 200));
+    colours.setColor(QPalette::Text, QColor(200, 200, 200));
+    colours.setColor(QPalette::ButtonText, QColor(200, 200, 200));
+    colours.setColor(QPalette::Highlight, QColor(255, 111, 0));
+    colours.setColor(QPalette::HighlightedText, QColor(20, 20, 20));
+    menu.setPalette(colours);
+}
+
 QString captionOf(const char16_t* chinese, const char16_t* english, const std::string& language)
 {
     return QString::fromUtf16(language == LanguageCode::Chinese ? chinese : english);
@@ -74,8 +88,10 @@ QMenu* MacroContextMenu::build(QWidget* owner, const std::string& language)
 {
     auto* menu = new QMenu(owner);
     menu->setObjectName(QStringLiteral("macroMenu"));
+    colour(*menu);
     for (const SubMenu& sub : subMenus()) {
         QMenu* submenu = menu->addMenu(captionOf(sub.chinese, sub.english, language));
+        colour(*submenu);
         for (const Item& item : sub.items) addItem(*submenu, item, language);
     }
     addItem(*menu, kDeleteItem, language);
