@@ -440,7 +440,8 @@ void CZelkDialogKeyMapSettings::setSingleKeyMode(bool single)
     record(KeyMapId::ComboChoice)->checked = !single;
     record(KeyMapId::ComboLabel)->checked = !single;
     work_.singleKeyMode = single;
-    captureSingle = recordingCombo = false;
+    // The click has stopped a running capture already; never leave the keys hooked regardless.
+    if (recorderRunning()) stopRecorder();
     update();
 }
 
@@ -641,14 +642,14 @@ bool CZelkDialogKeyMapSettings::eventFilter(QObject* watched, QEvent* event)
 void CZelkDialogKeyMapSettings::done(int result)
 {
     closeInPlaceEdit();
-    if (recorderRunning()) stopRecorder();
+    if (recorderRunning() || hookInstalled_) stopRecorder();
     tipControl->deactivate();
     CSkinDialog::done(result);
 }
 
 void CZelkDialogKeyMapSettings::hideEvent(QHideEvent* event)
 {
-    if (!event->spontaneous() && recorderRunning()) stopRecorder();
+    if (!event->spontaneous() && (recorderRunning() || hookInstalled_)) stopRecorder();
     CSkinDialog::hideEvent(event);
 }
 
@@ -706,7 +707,7 @@ bool CZelkDialogKeyMapSettings::mayStart(int buttonId) const
 void CZelkDialogKeyMapSettings::prepareRecording(int buttonId)
 {
     keyDown.fill(0);
-    const KeyMapBar& actionBar = KeyMapPages::of(2).actionBar;
+    const KeyMapBar& actionBar = KeyMapPages::of(currentPage_).actionBar;
     switch (buttonId) {
     case KeyMapId::RecordCombo: work_.comboActions.clear(); return;
     case KeyMapId::RecordMacro: {
