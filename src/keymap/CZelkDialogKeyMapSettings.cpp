@@ -687,6 +687,8 @@ void CZelkDialogKeyMapSettings::startRecorder(SkinButton& button)
     // like the other side's.
     const KeyStateTracker& keys = KeyStateTracker::global();
     KeyEventInput::storeShiftStates(keys.state(KeyEventInput::kLeftShift), keys.state(KeyEventInput::kRightShift));
+    // An input method would take the keys of a focused edit before the hook sees them.
+    setFocus();
     hookInstalled_ = InstallHook(messageHandle());
     lastEventCode = -1;
     lastEventTime = 0;
