@@ -21,4 +21,9 @@ void KeyStateTracker::release(int vk)
     s = static_cast<std::int16_t>(s & ~kDownBit);
 }
 
+void KeyStateTracker::releaseAll()
+{
+    for (std::int16_t& s : states_) s = static_cast<std::int16_t>(s & ~kDownBit);
+}
+
 int KeyStateTracker::state(int vk) const { return valid(vk) ? states_[static_cast<std::size_t>(vk)] : 0; }

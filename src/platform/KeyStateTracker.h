@@ -20,6 +20,9 @@ public:
     // offered to several receivers counts once.
     void press(int vk);
     void release(int vk);
+    // Every key up (toggles kept): the program stops seeing keys when it loses the keyboard,
+    // and a key released meanwhile must not stay down here.
+    void releaseAll();
 
     // The 16-bit state widened to 32 bits; 0 for a code outside 0..255.
     int state(int vk) const;

@@ -79,6 +79,9 @@ bool QtKeyHook::hookedWindowAlive()
 bool QtKeyHook::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::ApplicationStateChange &&
+        static_cast<QApplicationStateChangeEvent*>(event)->applicationState() != Qt::ApplicationActive)
+        KeyStateTracker::global().releaseAll();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
         return QObject::eventFilter(watched, event);
     const auto& key = *static_cast<QKeyEvent*>(event);

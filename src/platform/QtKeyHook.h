@@ -14,7 +14,8 @@ class QKeyEvent;
 // keypad Enter among them). The keys are swallowed meanwhile: no shortcut, no edit and no
 // dialog key (Enter, Escape) sees them. A held key repeats as presses only.
 //
-// Whether or not a window is hooked, the filter keeps KeyStateTracker::global() up to date.
+// Whether or not a window is hooked, the filter keeps KeyStateTracker::global() up to date
+// (all keys up when the program loses the keyboard).
 // If the hooked window goes away without unhooking, the hook lets go at the next key.
 //
 // The application installs it once, after creating its QApplication:

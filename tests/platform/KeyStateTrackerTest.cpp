@@ -26,6 +26,19 @@ TEST(KeyStateTrackerTest, PressSetsTheDownBitAndFlipsTheToggleOncePerPress)
     EXPECT_EQ(keys.state(161), 0) << "the other side is untouched";
 }
 
+TEST(KeyStateTrackerTest, ReleaseAllLiftsEveryKeyAndKeepsTheToggles)
+{
+    KeyStateTracker keys;
+    keys.press(160);
+    keys.press(20);
+    keys.release(20);
+    keys.press(20);
+    keys.releaseAll();
+    EXPECT_EQ(keys.state(160), 1);
+    EXPECT_EQ(keys.state(20), 0);
+    EXPECT_FALSE(keys.isDown(160));
+}
+
 TEST(KeyStateTrackerTest, CodesOutsideTheTableAreNeitherStoredNorDown)
 {
     KeyStateTracker keys;

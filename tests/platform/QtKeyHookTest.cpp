@@ -159,6 +159,15 @@ TEST_F(QtKeyHookTest, ScanCodesNameThePhysicalKeyAndTrackTheSidesOfShift)
     EXPECT_FALSE(keys.isDown(160));
 }
 
+TEST_F(QtKeyHookTest, KeysCountAsUpOnceTheProgramLosesTheKeyboard)
+{
+    SyntheticKeys::press(window.get(), Qt::Key_Shift, SyntheticKeys::kRightShift);
+    ASSERT_TRUE(KeyStateTracker::global().isDown(161));
+    QApplicationStateChangeEvent inactive(Qt::ApplicationInactive);
+    QCoreApplication::sendEvent(qApp, &inactive);
+    EXPECT_FALSE(KeyStateTracker::global().isDown(161)) << "its release went to another program";
+}
+
 TEST_F(QtKeyHookTest, TheHookLetsGoWhenItsWindowIsGone)
 {
     auto gone = std::make_unique<HookedWindow>();
