@@ -278,9 +278,7 @@ public:
     void showMessage(const QString& text, QWidget*) override
     {
         texts << text;
-        if (texts.size() != 1) return;
-        QTest::keyClick(window_, Qt::Key_F14);
-        QCoreApplication::processEvents();
+        if (texts.size() == 1) tap(window_, Qt::Key_F14);
     }
     std::optional<QColor> chooseColour(const QColor&, QWidget*) override { return std::nullopt; }
     std::optional<QString> openFileName(const FileDialogRequest&, QWidget*) override { return std::nullopt; }

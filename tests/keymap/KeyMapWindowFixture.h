@@ -77,6 +77,36 @@ inline ActionList collectionOf(const std::vector<std::pair<std::u16string, Actio
     return collection;
 }
 
+// Where the window grabs go for a person to look at: build/test-output/keymap.
+inline QString outputFolder()
+{
+    const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../test-output/keymap"));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// Key events as they reach a running window; the key hook's messages are delivered before
+// these return.
+inline void deliver() { QCoreApplication::processEvents(); }
+inline void press(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyPress(window, static_cast<Qt::Key>(key), modifiers);
+    deliver();
+}
+inline void release(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyRelease(window, static_cast<Qt::Key>(key), modifiers);
+    deliver();
+}
+inline void tap(QWidget* window, int key)
+{
+    press(window, key);
+    release(window, key);
+}
+// The window the key hook posts to; 0 when no window is hooked.
+inline WindowHandle hooked() { return QtKeyHook::instance() != nullptr ? QtKeyHook::instance()->hookedWindow() : 0; }
+inline std::vector<std::u16string> linesOf(const ActionList& list) { return list.lines; }
+
 class KeyMapWindowTest : public ::testing::Test {
 protected:
     static constexpr int kKey = 30;
@@ -141,34 +171,6 @@ protected:
         return true;
     }
 
-    // Key events as they reach the running window; the hook's messages are delivered before
-    // these return.
-    static void press(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyPress(window, static_cast<Qt::Key>(key), modifiers);
-        deliver();
-    }
-    static void release(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyRelease(window, static_cast<Qt::Key>(key), modifiers);
-        deliver();
-    }
-    static void tap(QWidget* window, int key)
-    {
-        press(window, key);
-        release(window, key);
-    }
-    static void deliver() { QCoreApplication::processEvents(); }
-    // The window the key hook posts to; 0 when no window is hooked.
-    static WindowHandle hooked() { return QtKeyHook::instance() != nullptr ? QtKeyHook::instance()->hookedWindow() : 0; }
-    static std::vector<std::u16string> linesOf(const ActionList& list) { return list.lines; }
-
-    static QString outputFolder()
-    {
-        const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../test-output/keymap"));
-        QDir().mkpath(folder);
-        return folder;
-    }
 
     ScriptedPrompts prompts;
     std::unique_ptr<KeyboardProfile> profile;
