@@ -1,1 +1,531 @@
-// Placeholder: the XML document engine lands here.
+#include "XmlDocument.h"
+
+#include "TextFile.h"
+#include "XmlElementBuilder.h"
+#include "XmlEntities.h"
+#include "XmlTokenizer.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::u16string_view kLineBreak = u"\r\n";
+
+std::u16string_view lineBreakOf(int flags)
+{
+    return (flags & XmlDocument::kAddNoLineBreaks) ? std::u16string_view() : kLineBreak;
+}
+
+std::u16string decimal(int value)
+{
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+bool XmlDocument::SetText(std::u16string_view text)
+{
+    if (streaming() || text.size() > kMaxTextLength)
+        return false;
+    text_.assign(text);
+    report_.clear();
+    parse();
+    return CheckWellFormed();
+}
+
+bool XmlDocument::LoadFromFile(const std::u16string& path)
+{
+    if (streaming())
+        return false;
+    const bool read = ReadTextFile(path, text_, &report_, &flags_);
+    // Even after a failed read the index must describe the (now empty) text.
+    parse();
+    return read && CheckWellFormed();
+}
+
+bool XmlDocument::SaveToFile(const std::u16string& path)
+{
+    if (streaming())
+        return false;
+    return WriteTextFile(path, text_, &report_, &flags_);
+}
+
+void XmlDocument::parse()
+{
+    ResetPosition();
+    attributesOf_ = -1;
+    const auto length = static_cast<std::int32_t>(text_.size());
+    index_.clear(length / 64 + 8);
+    openMarkupAt_ = -1;
+    if (length == 0)
+        return;
+    XmlElementBuilder builder(text_, index_, report_, ignoreCase());
+    builder.build();
+    openMarkupAt_ = builder.unterminatedAt();
+    XmlElementRecord& document = index_[0];
+    document.start = 0;
+    document.length = length;
+    if (document.firstChild == 0)
+        AddReportEntry(report_, u"no_root_element", std::nullopt, 0);
+    else if (index_[document.firstChild].next != 0)
+        AddReportEntry(report_, u"root_has_sibling", std::nullopt, 0);
+    ResetPosition();
+}
+
+bool XmlDocument::CheckWellFormed() const
+{
+    if (flags_ & kWriteStream)
+        return true;
+    const XmlElementRecord& document = index_[0];
+    if (document.flags & XmlRecordFlag::kDocumentErrors)
+        return false;
+    if (flags_ & kReadStream)
+        return true;
+    return document.firstChild != 0 && index_[document.firstChild].next == 0;
+}
+
+void XmlDocument::ResetPosition()
+{
+    parentPos_ = 0;
+    currentPos_ = 0;
+    childPos_ = 0;
+}
+
+std::u16string_view XmlDocument::TagName(std::int32_t record) const
+{
+    const std::int32_t from = index_[record].start + 1;
+    const std::int32_t end = XmlTokenizer::nameTokenEnd(text_, from);
+    return std::u16string_view(text_).substr(static_cast<std::size_t>(from), static_cast<std::size_t>(end - from));
+}
+
+bool XmlDocument::tagNameIs(std::int32_t record, std::u16string_view name) const
+{
+    if (name.empty())
+        return true;
+    const auto from = static_cast<std::size_t>(index_[record].start + 1);
+    if (from + name.size() > text_.size())
+        return false;
+    const std::u16string_view candidate = std::u16string_view(text_).substr(from, name.size());
+    if (!XmlTokenizer::namesEqual(candidate, name, ignoreCase()))
+        return false;
+    // The name token must end right there.
+    return XmlTokenizer::nameTokenEnd(text_, static_cast<std::int32_t>(from + name.size())) ==
+           static_cast<std::int32_t>(from + name.size());
+}
+
+bool XmlDocument::FindElement(std::u16string_view name)
+{
+    if (flags_ & kWriteStream)
+        return false;
+    std::int32_t candidate = currentPos_ != 0 ? index_[currentPos_].next : index_[parentPos_].firstChild;
+    for (; candidate != 0; candidate = index_[candidate].next) {
+        if (tagNameIs(candidate, name)) {
+            currentPos_ = candidate;
+            parentPos_ = index_[candidate].parent;
+            childPos_ = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool XmlDocument::EnterElement()
+{
+    if (currentPos_ == 0)
+        return false;
+    parentPos_ = currentPos_;
+    currentPos_ = childPos_;
+    childPos_ = 0;
+    return true;
+}
+
+bool XmlDocument::LeaveElement()
+{
+    if (parentPos_ == 0)
+        return false;
+    childPos_ = currentPos_;
+    currentPos_ = parentPos_;
+    parentPos_ = index_[parentPos_].parent;
+    return true;
+}
+
+XmlDocument::ElementMarkup XmlDocument::composeElement(std::u16string_view name, std::u16string_view value, int flags)
+{
+    ElementMarkup e;
+    e.text.reserve(name.size() * 2 + value.size() + 8);
+    e.text += u'<';
+    e.text += name;
+    if (value.empty()) {
+        if (flags & kAddStartTagOnly)
+            e.text += u'>';
+        else
+            e.text += (flags & kAddSpacedEmpty) ? u" />" : u"/>";
+        e.startTag = static_cast<std::int32_t>(e.text.size());
+        return e;
+    }
+    e.text += u'>';
+    e.startTag = static_cast<std::int32_t>(e.text.size());
+    if (flags & kAddCdata) {
+        // A section can't hold its own terminator; it is split around every "]]>".
+        e.text += u"<![CDATA[";
+        for (std::size_t from = 0;;) {
+            const std::size_t at = value.find(u"]]>", from);
+            if (at == std::u16string_view::npos) {
+                e.text += value.substr(from);
+                break;
+            }
+            e.text += value.substr(from, at - from);
+            e.text += u"]]]]><![CDATA[>";
+            from = at + 3;
+        }
+        e.text += u"]]>";
+    } else {
+        e.text += XmlEntities::encode(value, flags);
+    }
+    const std::size_t endStart = e.text.size();
+    e.text += u"</";
+    e.text += name;
+    e.text += u'>';
+    e.endTag = static_cast<std::int32_t>(e.text.size() - endStart);
+    return e;
+}
+
+bool XmlDocument::AddChildElement(std::u16string_view name, std::u16string_view value, int flags)
+{
+    return AddElement(name, value, flags | kAddChild);
+}
+
+bool XmlDocument::AddElement(std::u16string_view name, std::u16string_view value, int flags)
+{
+    if (flags_ & kReadStream)
+        return false;
+    const bool asChild = (flags & kAddChild) != 0;
+    if (asChild && (currentPos_ == 0 || (flags_ & kWriteStream)))
+        return false;
+    if ((flags & kAddStartTagOnly) && !value.empty())
+        return false;
+    // A name that isn't a name token would break the markup around it.
+    if ((flags & kAddReplaceContent) || !XmlTokenizer::isWritableName(name, true))
+        return false;
+
+    const std::int32_t parent = asChild ? currentPos_ : parentPos_;
+    const std::int32_t ref = asChild ? childPos_ : currentPos_;
+    const ElementMarkup element = composeElement(name, value, flags);
+    Insertion insertion;
+    if (ref != 0)
+        insertion = besideReference(ref, element, flags);
+    else if (parent != 0 && index_.endTagLength(parent) == 0)
+        insertion = openingUp(parent, element, flags);
+    else
+        insertion = insideParent(parent, element, flags);
+    if (insertion.at < 0 || !splice(insertion.at, insertion.removed, insertion.text))
+        return false;
+    shiftRecords(parent, insertion.at, static_cast<std::int32_t>(insertion.text.size()) - insertion.removed);
+    if (insertion.parentStartTag >= 0) {
+        index_.setTagLengths(parent, insertion.parentStartTag, insertion.parentEndTag);
+        index_[parent].flags &= ~XmlRecordFlag::kNoEndTag;
+    }
+    const std::int32_t record = addRecord(parent, ref, insertion.at + insertion.elementOffset, element, flags);
+
+    if (asChild) {
+        childPos_ = record;
+    } else {
+        parentPos_ = parent;
+        currentPos_ = record;
+        childPos_ = 0;
+    }
+    return true;
+}
+
+XmlDocument::Insertion XmlDocument::besideReference(std::int32_t ref, const ElementMarkup& element, int flags) const
+{
+    const XmlElementRecord& r = index_[ref];
+    Insertion insertion;
+    insertion.at = (flags & kAddBefore) ? r.start : r.start + r.length;
+    if ((flags & kAddNoLineBreaks) == 0)
+        insertion.at = skipWhiteSpaceToMarkup(insertion.at);
+    insertion.text.append(element.text).append(lineBreakOf(flags));
+    return insertion;
+}
+
+// An empty parent ("<a/>") or one without end tag ("<a>") is opened up around the child.
+XmlDocument::Insertion XmlDocument::openingUp(std::int32_t parent, const ElementMarkup& element, int flags) const
+{
+    const XmlElementRecord& p = index_[parent];
+    const bool startTagOnly = (p.flags & XmlRecordFlag::kNoEndTag) != 0;
+    Insertion insertion;
+    insertion.at = p.start + index_.startTagLength(parent) - (startTagOnly ? 1 : 2);
+    insertion.removed = startTagOnly ? 0 : 1;
+    if (text_[static_cast<std::size_t>(insertion.at)] != (startTagOnly ? u'>' : u'/')) {
+        insertion.at = -1;
+        return insertion;
+    }
+    // "<a //>" minus its last slash would still end in "/>" and stay empty.
+    const bool slashBefore = !startTagOnly && text_[static_cast<std::size_t>(insertion.at - 1)] == u'/';
+    const std::u16string_view close = slashBefore ? u" >" : u">";
+    const std::u16string_view lineBreak = lineBreakOf(flags);
+    const std::u16string_view name = TagName(parent);
+    insertion.text.append(close).append(lineBreak).append(element.text).append(lineBreak).append(u"</").append(name);
+    insertion.elementOffset = static_cast<std::int32_t>(close.size() + lineBreak.size());
+    // The start tag now ends at the first character inserted: "<a" plus ">" or " >".
+    insertion.parentStartTag = insertion.at - p.start + static_cast<std::int32_t>(close.size());
+    insertion.parentEndTag = static_cast<std::int32_t>(name.size()) + 3;
+    return insertion;
+}
+
+XmlDocument::Insertion XmlDocument::insideParent(std::int32_t parent, const ElementMarkup& element, int flags) const
+{
+    const XmlElementRecord& p = index_[parent];
+    const std::int32_t startTag = parent != 0 ? index_.startTagLength(parent) : 0;
+    const std::int32_t endTag = parent != 0 ? index_.endTagLength(parent) : 0;
+    const bool first = (flags & kAddBefore) != 0;
+    const std::u16string_view lineBreak = lineBreakOf(flags);
+    Insertion insertion;
+    insertion.at = first ? p.start + startTag : p.start + p.length - endTag;
+    if (parent == 0 && !first && openMarkupAt_ >= 0)
+        insertion.at = openMarkupAt_;
+    if (parent != 0 && p.length == startTag + endTag) {
+        // Nothing between the tags: the child gets a line of its own.
+        insertion.text.append(lineBreak);
+        insertion.elementOffset = static_cast<std::int32_t>(lineBreak.size());
+    } else if ((flags & kAddNoLineBreaks) == 0) {
+        insertion.at = skipWhiteSpaceToMarkup(insertion.at);
+    }
+    insertion.text.append(element.text).append(lineBreak);
+    return insertion;
+}
+
+std::int32_t XmlDocument::addRecord(std::int32_t parent, std::int32_t ref, std::int32_t start,
+                                    const ElementMarkup& element, int flags)
+{
+    const std::int32_t record = index_.allocate();
+    XmlElementRecord& r = index_[record];
+    r.start = start;
+    r.length = static_cast<std::int32_t>(element.text.size());
+    r.flags = (flags & kAddStartTagOnly) ? XmlRecordFlag::kNoEndTag : 0;
+    XmlElementIndex::setDepth(r, parent == 0 ? 0 : XmlElementIndex::depthOf(index_[parent]) + 1);
+    r.firstChild = 0;
+    index_.setTagLengths(record, element.startTag, element.endTag);
+    const bool before = (flags & kAddBefore) != 0;
+    if (ref != 0)
+        before ? linkBefore(parent, ref, record) : linkAfter(parent, ref, record);
+    else if (before && index_[parent].firstChild != 0)
+        linkBefore(parent, index_[parent].firstChild, record);
+    else
+        linkLast(parent, record);
+    return record;
+}
+
+std::int32_t XmlDocument::skipWhiteSpaceToMarkup(std::int32_t at) const
+{
+    auto i = static_cast<std::size_t>(at);
+    while (i < text_.size() && XmlTokenizer::isWhiteSpace(text_[i]))
+        ++i;
+    return (i == text_.size() || text_[i] == u'<') ? static_cast<std::int32_t>(i) : at;
+}
+
+bool XmlDocument::splice(std::int32_t at, std::int32_t removed, std::u16string_view inserted)
+{
+    const std::size_t length = text_.size() - static_cast<std::size_t>(removed) + inserted.size();
+    if (length > kMaxTextLength)
+        return false;
+    // Room for half as much again, so a run of additions doesn't copy the text each time.
+    if (length > text_.capacity())
+        text_.reserve(length + length / 2 + 128);
+    text_.replace(static_cast<std::size_t>(at), static_cast<std::size_t>(removed), inserted);
+    attributesOf_ = -1;
+    if (openMarkupAt_ >= at)
+        openMarkupAt_ += static_cast<std::int32_t>(inserted.size()) - removed;
+    return true;
+}
+
+void XmlDocument::shiftRecords(std::int32_t enclosing, std::int32_t at, std::int32_t delta)
+{
+    if (delta == 0)
+        return;
+    // Children of the enclosing element that begin at or after the splice: a run at the end
+    // of its child list, found from the last child backwards.
+    if (const std::int32_t first = index_[enclosing].firstChild) {
+        std::int32_t child = index_[first].prev;
+        for (;;) {
+            if (index_[child].start < at)
+                break;
+            shiftSubtree(child, delta);
+            if (child == first)
+                break;
+            child = index_[child].prev;
+        }
+    }
+    for (std::int32_t a = enclosing;; a = index_[a].parent) {
+        index_[a].length += delta;
+        if (a == 0)
+            break;
+        for (std::int32_t s = index_[a].next; s != 0; s = index_[s].next)
+            shiftSubtree(s, delta);
+    }
+}
+
+void XmlDocument::shiftSubtree(std::int32_t root, std::int32_t delta)
+{
+    std::int32_t node = root;
+    for (;;) {
+        index_[node].start += delta;
+        if (index_[node].firstChild != 0) {
+            node = index_[node].firstChild;
+            continue;
+        }
+        while (node != root && index_[node].next == 0)
+            node = index_[node].parent;
+        if (node == root)
+            return;
+        node = index_[node].next;
+    }
+}
+
+void XmlDocument::linkLast(std::int32_t parent, std::int32_t record)
+{
+    XmlElementRecord& r = index_[record];
+    r.parent = parent;
+    r.next = 0;
+    const std::int32_t first = index_[parent].firstChild;
+    if (first == 0) {
+        index_[parent].firstChild = record;
+        r.prev = record;
+        r.flags |= XmlRecordFlag::kFirstChild;
+        return;
+    }
+    const std::int32_t last = index_[first].prev;
+    r.prev = last;
+    index_[last].next = record;
+    index_[first].prev = record;
+}
+
+void XmlDocument::linkAfter(std::int32_t parent, std::int32_t ref, std::int32_t record)
+{
+    XmlElementRecord& r = index_[record];
+    r.parent = parent;
+    r.prev = ref;
+    r.next = index_[ref].next;
+    if (r.next != 0)
+        index_[r.next].prev = record;
+    else
+        index_[index_[parent].firstChild].prev = record;
+    index_[ref].next = record;
+}
+
+void XmlDocument::linkBefore(std::int32_t parent, std::int32_t ref, std::int32_t record)
+{
+    XmlElementRecord& r = index_[record];
+    r.parent = parent;
+    r.next = ref;
+    r.prev = index_[ref].prev;
+    if (index_[parent].firstChild == ref) {
+        index_[parent].firstChild = record;
+        index_[ref].flags &= ~XmlRecordFlag::kFirstChild;
+        r.flags |= XmlRecordFlag::kFirstChild;
+    } else {
+        index_[r.prev].next = record;
+    }
+    index_[ref].prev = record;
+}
+
+bool XmlDocument::SetAttribute(std::u16string_view name, int value) { return SetAttribute(name, decimal(value)); }
+
+bool XmlDocument::SetAttribute(std::u16string_view name, std::u16string_view value)
+{
+    if ((flags_ & kReadStream) || currentPos_ == 0 || !XmlTokenizer::isWritableName(name, false))
+        return false;
+    const std::int32_t record = currentPos_;
+    const std::int32_t start = index_[record].start;
+    const std::int32_t startTag = index_.startTagLength(record);
+    const std::u16string_view tag = std::u16string_view(text_).substr(static_cast<std::size_t>(start),
+                                                                       static_cast<std::size_t>(startTag));
+    const XmlAttributeSpan span = XmlTokenizer::findAttribute(tag, name, ignoreCase());
+
+    std::int32_t at = 0;
+    std::int32_t removed = 0;
+    std::u16string inserted;
+    inserted.reserve(name.size() + value.size() + value.size() / 8 + 8);
+    if (span.found && span.hasValue) {
+        at = span.valueStart;
+        removed = span.valueEnd - span.valueStart;
+    } else if (span.found) {
+        at = span.nameEnd;
+        inserted += u'=';
+    } else {
+        at = span.lastTokenEnd;
+        if (span.danglingEquals)
+            inserted += u"\"\"";
+        inserted.append(u" ").append(name).append(u"=");
+    }
+    inserted += u'"';
+    XmlEntities::append(inserted, value, XmlEntities::kAttributeMode);
+    inserted += u'"';
+    at += start;
+    if (!splice(at, removed, inserted))
+        return false;
+    const auto delta = static_cast<std::int32_t>(inserted.size()) - removed;
+    index_.setTagLengths(record, startTag + delta, index_.endTagLength(record));
+    shiftRecords(record, at, delta);
+    return true;
+}
+
+std::u16string XmlDocument::GetAttribute(std::u16string_view name) const
+{
+    if (currentPos_ == 0 || name.empty())
+        return {};
+    const std::u16string_view tag = std::u16string_view(text_).substr(
+        static_cast<std::size_t>(index_[currentPos_].start), static_cast<std::size_t>(index_.startTagLength(currentPos_)));
+    if (attributesOf_ != currentPos_) {
+        XmlTokenizer::listAttributes(tag, attributes_);
+        attributesOf_ = currentPos_;
+    }
+    for (const XmlAttributeSpan& span : attributes_)
+        if (XmlTokenizer::namesEqual(XmlTokenizer::attributeName(tag, span), name, ignoreCase()))
+            return XmlEntities::decode(XmlTokenizer::attributeValue(tag, span), flags_);
+    return {};
+}
+
+std::u16string XmlDocument::EncodeEntities(std::u16string_view text, int flags)
+{
+    return XmlEntities::encode(text, flags);
+}
+
+std::u16string XmlDocument::DecodeEntities(std::u16string_view text, int flags)
+{
+    return XmlEntities::decode(text, flags);
+}
+
+void XmlDocument::AddReportEntry(std::u16string& report, std::u16string_view entry,
+                                 std::optional<std::u16string_view> text, int flags, int number, int number2)
+{
+    if (report.size() >= kReportCap)
+        return;
+    XmlDocument document;
+    document.SetText(report);
+    const bool amending = (flags & kReportAmend) && document.FindElement(entry);
+    if (!amending && !document.AddElement(entry, {}, kAddNoLineBreaks))
+        return;
+    if (text) {
+        const char16_t* attribute = u"tagname";
+        if (flags & kReportType)
+            attribute = u"type";
+        else if (flags & kReportEncoding)
+            attribute = u"encoding";
+        else if (flags & kReportMsg)
+            attribute = u"msg";
+        document.SetAttribute(attribute, *text);
+    }
+    if (flags & kReportN)
+        document.SetAttribute(u"n", number);
+    else if (flags & kReportCount)
+        document.SetAttribute(u"count", number);
+    else if (flags & kReportLength)
+        document.SetAttribute(u"length", number);
+    else if (number != -1)
+        document.SetAttribute(u"offset", number);
+    if (number2 != -1)
+        document.SetAttribute(u"offset2", number2);
+    report = std::move(document.text_);
+}

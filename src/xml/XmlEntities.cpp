@@ -1,0 +1,209 @@
+#include "XmlEntities.h"
+
+#include "XmlNamedReferences.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+constexpr std::size_t kLongestReference = 9;  // characters between "&" and ";"
+constexpr char32_t kLastCodePoint = 0x10FFFF;
+
+bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isWhiteSpace(char16_t c) { return c == u' ' || c == u'\n' || c == u'\r' || c == u'\t'; }
+
+bool startsReferenceName(char16_t c) { return c == u'#' || c == u':' || c == u'_' || isAsciiLetter(c) || c > 0x7F; }
+bool continuesReferenceName(char16_t c)
+{
+    return c == u'-' || c == u'.' || c == u':' || c == u'_' || isDigit(c) || isAsciiLetter(c) || c > 0x7F;
+}
+
+// Length of "&name;" starting at `at`, or 0 when no well-formed reference begins there.
+std::size_t wellFormedReferenceLength(std::u16string_view text, std::size_t at)
+{
+    std::size_t i = at + 1;
+    if (i >= text.size() || !startsReferenceName(text[i]))
+        return 0;
+    for (++i; i < text.size() && continuesReferenceName(text[i]); ++i) {
+    }
+    return i < text.size() && text[i] == u';' ? i + 1 - at : 0;
+}
+
+int digitValue(char16_t c, int base)
+{
+    int v = -1;
+    if (isDigit(c))
+        v = c - u'0';
+    else if (c >= u'a' && c <= u'f')
+        v = c - u'a' + 10;
+    else if (c >= u'A' && c <= u'F')
+        v = c - u'A' + 10;
+    return v < base ? v : -1;
+}
+
+void appendCodePoint(std::u16string& out, char32_t cp)
+{
+    if (cp < 0x10000) {
+        out.push_back(static_cast<char16_t>(cp));
+        return;
+    }
+    cp -= 0x10000;
+    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+}
+
+// Collects decoded output and applies trimming and collapsing of literal white space;
+// decoded references always count as content.
+class TrimmingWriter {
+public:
+    TrimmingWriter(std::u16string& out, int flags)
+        : out_(out), trim_((flags & (XmlEntities::kAttributeMode | XmlEntities::kCollapseWhiteSpace)) != 0),
+          collapse_((flags & XmlEntities::kCollapseWhiteSpace) != 0)
+    {
+    }
+
+    void literal(char16_t c)
+    {
+        if (!trim_ || !isWhiteSpace(c))
+            return content(c);
+        if (!seenContent_)
+            return;
+        if (collapse_)
+            pending_.resize(1, u' ');
+        else
+            pending_.push_back(c);
+    }
+    void reference(char32_t cp)
+    {
+        flush();
+        appendCodePoint(out_, cp);
+    }
+
+private:
+    void content(char16_t c)
+    {
+        flush();
+        out_.push_back(c);
+    }
+    void flush()
+    {
+        seenContent_ = true;
+        if (!pending_.empty()) {
+            out_ += pending_;
+            pending_.clear();
+        }
+    }
+
+    std::u16string& out_;
+    std::u16string pending_;
+    bool trim_;
+    bool collapse_;
+    bool seenContent_ = false;
+};
+
+}  // namespace
+
+std::u16string XmlEntities::encode(std::u16string_view text, int flags)
+{
+    std::u16string out;
+    out.reserve(text.size() + text.size() / 10 + 7);
+    append(out, text, flags);
+    return out;
+}
+
+void XmlEntities::append(std::u16string& out, std::u16string_view text, int flags)
+{
+    const bool attribute = (flags & kAttributeMode) != 0;
+    const bool keepReferences = (flags & kKeepReferences) != 0;
+    const auto put = [&](std::u16string_view piece) {
+        if (out.size() + piece.size() > out.capacity())
+            out.reserve(std::max(out.capacity() * 4, out.size() + piece.size()));
+        out += piece;
+    };
+    std::size_t run = 0;  // start of the characters copied as they are
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        std::u16string_view replacement;
+        switch (text[i]) {
+        case u'&':
+            if (keepReferences) {
+                if (const std::size_t length = wellFormedReferenceLength(text, i)) {
+                    i += length - 1;
+                    continue;
+                }
+            }
+            replacement = u"&amp;";
+            break;
+        case u'<':
+            replacement = u"&lt;";
+            break;
+        case u'>':
+            replacement = u"&gt;";
+            break;
+        case u'"':
+            if (!attribute)
+                continue;
+            replacement = u"&quot;";
+            break;
+        case u'\'':
+            if (!attribute)
+                continue;
+            replacement = u"&apos;";
+            break;
+        default:
+            continue;
+        }
+        put(text.substr(run, i - run));
+        put(replacement);
+        run = i + 1;
+    }
+    put(text.substr(run));
+}
+
+char32_t XmlEntities::codePointOfReference(std::u16string_view name)
+{
+    if (name.empty() || name[0] != u'#')
+        return XmlNamedReferences::codePointOf(name);
+    int base = 10;
+    std::size_t i = 1;
+    if (i < name.size() && (name[i] == u'x' || name[i] == u'X')) {
+        base = 16;
+        ++i;
+    }
+    // The longest leading run of digits counts; nine characters can't overflow 64 bits.
+    std::int64_t value = 0;
+    for (int d = 0; i < name.size() && (d = digitValue(name[i], base)) >= 0; ++i)
+        value = value * base + d;
+    // Values beyond Unicode have no character to stand for; they stay text.
+    return value > 0 && value <= static_cast<std::int64_t>(kLastCodePoint) ? static_cast<char32_t>(value) : 0;
+}
+
+std::u16string XmlEntities::decode(std::u16string_view text, int flags)
+{
+    // Most values hold no reference and need no trimming: they are taken as they are.
+    if ((flags & (kAttributeMode | kCollapseWhiteSpace)) == 0 && text.find(u'&') == std::u16string_view::npos)
+        return std::u16string(text);
+    std::u16string out;
+    out.reserve(text.size());
+    TrimmingWriter writer(out, flags);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c != u'&') {
+            writer.literal(c);
+            continue;
+        }
+        std::size_t end = i + 1;
+        while (end < text.size() && end - i - 1 <= kLongestReference && text[end] != u';' && text[end] <= 0x7F)
+            ++end;
+        if (end < text.size() && text[end] == u';' && end - i - 1 <= kLongestReference) {
+            if (const char32_t cp = codePointOfReference(text.substr(i + 1, end - i - 1))) {
+                writer.reference(cp);
+                i = end;
+                continue;
+            }
+        }
+        writer.literal(c);
+    }
+    return out;
+}
