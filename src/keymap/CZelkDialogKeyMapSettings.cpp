@@ -2,15 +2,23 @@
 
 #include "AppResources.h"
 #include "CSkinScrollBar.h"
+#include "KeyHook.h"
 #include "KeyMapPages.h"
 #include "KeyMapTable.h"
+#include "KeyStateTracker.h"
 #include "KeyboardProfile.h"
+#include "MacroContextMenu.h"
+#include "MacroEditor.h"
+#include "Prompts.h"
 #include "SkinStyle.h"
 #include "TipPopup.h"
 
+#include <QHideEvent>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 
 namespace {
@@ -31,6 +39,45 @@ const QString kComboSeparator = QStringLiteral(" + ");
 const QColor kEditRim(96, 96, 104);
 const QColor kAccent(255, 111, 0);
 const QColor kDark(20, 20, 20);
+
+// The record button of each recorder, its "Record" and "Stop Rec" labels and its page.
+struct RecorderButton {
+    int button;
+    int recordLabel;
+    int stopLabel;
+    int page;
+};
+constexpr std::array<RecorderButton, 4> kRecorderButtons{{
+    {KeyMapId::CaptureSingle, KeyMapId::CaptureRecordLabel, KeyMapId::CaptureStopLabel, 1},
+    {KeyMapId::RecordCombo, KeyMapId::ComboRecordLabel, KeyMapId::ComboStopLabel, 1},
+    {KeyMapId::RecordMacro, KeyMapId::MacroRecordLabel, KeyMapId::MacroStopLabel, 2},
+    {KeyMapId::RecordEmulation, KeyMapId::EmulationRecordLabel, KeyMapId::EmulationStopLabel, 3},
+}};
+
+const RecorderButton* recorderButton(int buttonId)
+{
+    for (const RecorderButton& r : kRecorderButtons)
+        if (r.button == buttonId) return &r;
+    return nullptr;
+}
+
+// The key states the Shift side resolution asks for: the hook's own tracking of the keys.
+const KeyEventInput::KeyStates& hookKeyStates()
+{
+    static const KeyEventInput::KeyStates states{
+        [](int vk) { return KeyStateTracker::global().state(vk); },
+        [](int vk) { return KeyStateTracker::global().state(vk); },
+    };
+    return states;
+}
+
+// The edit's number within its bounds; a number outside them is replaced in the edit at once.
+int boundedNumber(QLineEdit& edit, const NumberText::Bounds& bounds)
+{
+    const NumberText::Bounded number = NumberText::bound(NumberText::read(edit.text().toStdU16String()), bounds);
+    if (number.changed) edit.setText(QString::number(number.value));
+    return number.value;
+}
 
 bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
@@ -68,6 +115,8 @@ CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, Q
 
 CZelkDialogKeyMapSettings::~CZelkDialogKeyMapSettings()
 {
+    // A window that goes without ending (deleted while shown) must not leave the keys hooked.
+    if (hookInstalled_) UninstallHook();
     // The children outlive this part of the window: nothing of theirs may call back into it.
     for (QWidget* edit : {static_cast<QWidget*>(timesEdit), static_cast<QWidget*>(delayEdit), static_cast<QWidget*>(inPlaceEdit)})
         edit->removeEventFilter(this);
@@ -107,6 +156,8 @@ void CZelkDialogKeyMapSettings::createControls()
     comboText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     comboText->setFocusPolicy(Qt::ClickFocus);
     comboText->hide();
+    connect(timesEdit, &QLineEdit::textChanged, this, [this] { timesEditChanged(); });
+    connect(delayEdit, &QLineEdit::textChanged, this, [this] { delayEditChanged(); });
 
     collectionScroll = new CSkinScrollBar(Qt::Vertical, this);
     actionScroll = new CSkinScrollBar(Qt::Vertical, this);
@@ -250,6 +301,8 @@ void CZelkDialogKeyMapSettings::refreshMacro()
     record(KeyMapId::AutoDelay)->checked = actions.IsAutoInterval;
     record(KeyMapId::RecordedDelays)->checked = !actions.IsAutoInterval;
     if (actions.IsAutoInterval) delayEdit->setEnabled(true);
+    // The play count only counts when the macro plays a number of times.
+    timesEdit->setEnabled(actions.PlayMode == 0);
 }
 
 void CZelkDialogKeyMapSettings::refreshEmulation() { showText(*timesEdit, QString::number(work_.emulationActions.Delay)); }
@@ -320,7 +373,11 @@ bool CZelkDialogKeyMapSettings::listBoxAction(CollectionListBox& list, int id)
     } else if (layout.holdsActionRow(id)) {
         const auto click = list.clickActionRow(id - layout.firstActionRow);
         if (click == CollectionListBox::ActionClick::SelectedAgain && currentPage_ == 2) {
-            // The macro editor opens the delay edit here, over a delay line selected again.
+            // A delay line selected again opens for editing its number.
+            const ActionList& actions = work_.macroActions;
+            const std::u16string line = actions.textAt(actions.CursorPos);
+            if (MacroEditor::isEditableDelay(line))
+                openInPlaceEdit({layout.firstActionRow + actions.CursorPos, MacroEditor::delayText(line)}, false);
         }
     } else if (id == layout.newId) {
         if (!newAndDeleteAllowed) return true;
@@ -361,10 +418,140 @@ void CZelkDialogKeyMapSettings::clearPage()
     update();
 }
 
-void CZelkDialogKeyMapSettings::pageAction(SkinButton&)
+void CZelkDialogKeyMapSettings::pageAction(SkinButton& button)
 {
-    // The pages' own switches come with their editors: "Uniques"/"Combo" (101, 102), the play
-    // modes (201, 208, 209) and the delay modes (203, 210) of the macro page.
+    // Each of the two switch buttons flips the mode, whichever is checked.
+    switch (button.id) {
+    case KeyMapId::UniquesChoice: setSingleKeyMode(!button.checked); return;
+    case KeyMapId::ComboChoice: setSingleKeyMode(button.checked); return;
+    case KeyMapId::TimesPlay: setPlayMode(0); return;
+    case KeyMapId::PlayWhileHeld: setPlayMode(1); return;
+    case KeyMapId::PlayToggle: setPlayMode(2); return;
+    case KeyMapId::AutoDelay: setAutoDelay(true); return;
+    case KeyMapId::RecordedDelays: setAutoDelay(false); return;
+    default: return;
+    }
+}
+
+void CZelkDialogKeyMapSettings::setSingleKeyMode(bool single)
+{
+    record(KeyMapId::UniquesChoice)->checked = single;
+    record(KeyMapId::UniquesLabel)->checked = single;
+    record(KeyMapId::ComboChoice)->checked = !single;
+    record(KeyMapId::ComboLabel)->checked = !single;
+    work_.singleKeyMode = single;
+    // The click has stopped a running capture already; never leave the keys hooked regardless.
+    if (recorderRunning()) stopRecorder();
+    update();
+}
+
+void CZelkDialogKeyMapSettings::setPlayMode(int mode)
+{
+    record(KeyMapId::TimesPlay)->checked = mode == 0;
+    record(KeyMapId::PlayWhileHeld)->checked = mode == 1;
+    record(KeyMapId::PlayToggle)->checked = mode == 2;
+    work_.macroActions.PlayMode = mode;
+    timesEdit->setEnabled(mode == 0);
+    if (mode == 0) timesEdit->setFocus();
+    commitActions(2);
+    update();
+}
+
+void CZelkDialogKeyMapSettings::setAutoDelay(bool autoDelay)
+{
+    record(KeyMapId::AutoDelay)->checked = autoDelay;
+    record(KeyMapId::RecordedDelays)->checked = !autoDelay;
+    ActionList& actions = work_.macroActions;
+    if (autoDelay) applyMacroDelayEdit();
+    const int linesBefore = actions.lineCount();
+    if (autoDelay && !actions.IsAutoInterval) actions = MacroEditor::withoutDelayLines(actions);
+    if (!autoDelay && actions.IsAutoInterval) actions = MacroEditor::withDelayLines(actions);
+    // The bar follows the list, so every line of a longer list can still be reached.
+    actionScroll->changeRange(actions.lineCount() - linesBefore);
+    actions.IsAutoInterval = autoDelay;
+    commitActions(2);
+    delayEdit->setEnabled(autoDelay);
+    if (autoDelay) delayEdit->setFocus();
+    update();
+}
+
+void CZelkDialogKeyMapSettings::timesEditChanged()
+{
+    if (currentPage_ == 2) {
+        work_.macroActions.Cycles = boundedNumber(*timesEdit, MacroEditor::kCycles);
+        commitActions(2);
+    } else if (currentPage_ == 3) {
+        work_.emulationActions.Delay = boundedNumber(*timesEdit, MacroEditor::kEmulationDelay);
+        commitActions(3);
+    }
+}
+
+void CZelkDialogKeyMapSettings::delayEditChanged()
+{
+    if (currentPage_ == 2) applyMacroDelayEdit();
+}
+
+void CZelkDialogKeyMapSettings::applyMacroDelayEdit()
+{
+    work_.macroActions.Delay = boundedNumber(*delayEdit, MacroEditor::kDelay);
+    commitActions(2);
+}
+
+void CZelkDialogKeyMapSettings::commitActions(int page)
+{
+    if (page >= 1 && page <= static_cast<int>(listBoxes_.size())) listBoxes_[static_cast<std::size_t>(page - 1)].commit();
+}
+
+// --- the macro's action menu ------------------------------------------------------------------
+
+void CZelkDialogKeyMapSettings::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton && currentPage_ == 2) {
+        const QPoint at = event->position().toPoint();
+        for (std::size_t i = 0; i < buttonTable.size(); ++i) {
+            const SkinButton& b = buttonTable[i];
+            if (!isShown(b) || !b.rect.contains(at.x(), at.y())) continue;
+            const int row = b.id - KeyMapId::FirstMacroActionRow;
+            const ActionList& actions = work_.macroActions;
+            const long long line = static_cast<long long>(actions.ViewStartAt) + row;
+            if (KeyMapPages::of(2).list.holdsActionRow(b.id) && line >= 0 && line < actions.lineCount())
+                showMacroMenu(static_cast<int>(i), event->globalPosition().toPoint());
+            break;
+        }
+    }
+    CSkinDialog::mouseReleaseEvent(event);
+}
+
+void CZelkDialogKeyMapSettings::showMacroMenu(int position, QPoint globalPoint)
+{
+    menuRecord = position;
+    // Built anew each time, in the language of the moment.
+    if (macroMenu_) macroMenu_->deleteLater();
+    macroMenu_ = MacroContextMenu::build(this, language());
+    for (QAction* action : macroMenu_->findChildren<QAction*>()) {
+        if (!action->data().isValid()) continue;
+        const int command = action->data().toInt();
+        connect(action, &QAction::triggered, this, [this, command] { macroMenuCommand(command); });
+    }
+    macroMenu_->popup(globalPoint);
+}
+
+void CZelkDialogKeyMapSettings::macroMenuCommand(int command)
+{
+    if (!MacroContextMenu::isCommand(command) || menuRecord < 0 || menuRecord >= static_cast<int>(buttonTable.size())) return;
+    const int row = buttonTable[static_cast<std::size_t>(menuRecord)].id - KeyMapId::FirstMacroActionRow;
+    ActionList& actions = work_.macroActions;
+    const std::vector<int> inserted = MacroContextMenu::insertedCodes(command);
+    if (!inserted.empty()) {
+        std::vector<std::u16string> lines;
+        for (int code : inserted) lines.push_back(profile_.nameOfDeviceCode(code));
+        actionScroll->changeRange(MacroEditor::insertBefore(actions, row, lines));
+    } else if (command == MacroContextMenu::kDelete) {
+        actionScroll->changeRange(-MacroEditor::remove(actions, row));
+    }
+    actionScroll->changeRange(-MacroEditor::trimToLimit(actions));
+    commitActions(2);
+    update();
 }
 
 void CZelkDialogKeyMapSettings::onVerticalScroll(CSkinScrollBar& bar, int code, int position)
@@ -402,9 +589,13 @@ void CZelkDialogKeyMapSettings::commitInPlaceEdit()
     for (const SkinButton& row : buttonTable) {
         if (!isShown(row) || toQRect(row.rect) != at) continue;
         CollectionListBox* list = listBoxOfPage();
-        if (list != nullptr && list->layout().holdsCollectionRow(row.id))
+        if (list != nullptr && list->layout().holdsCollectionRow(row.id)) {
             list->rename(row.id - list->layout().firstCollectionRow, text);
-        // The macro editor commits an edited delay line (rows 241 to 249) here.
+        } else if (list != nullptr && currentPage_ == 2 && list->layout().holdsActionRow(row.id)) {
+            ActionList& actions = work_.macroActions;
+            actions.setOrAppend(actions.CursorPos, MacroEditor::delayLineOf(text));
+            list->commit();
+        }
         break;
     }
     update();
@@ -451,9 +642,15 @@ bool CZelkDialogKeyMapSettings::eventFilter(QObject* watched, QEvent* event)
 void CZelkDialogKeyMapSettings::done(int result)
 {
     closeInPlaceEdit();
-    if (recorderRunning()) stopRecorder();
+    if (recorderRunning() || hookInstalled_) stopRecorder();
     tipControl->deactivate();
     CSkinDialog::done(result);
+}
+
+void CZelkDialogKeyMapSettings::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous() && (recorderRunning() || hookInstalled_)) stopRecorder();
+    CSkinDialog::hideEvent(event);
 }
 
 // --- the key recorders ------------------------------------------------------------------------
@@ -477,14 +674,147 @@ bool CZelkDialogKeyMapSettings::stopRecorderForClick(int clickedId)
     return true;
 }
 
-void CZelkDialogKeyMapSettings::startRecorder(SkinButton&)
+void CZelkDialogKeyMapSettings::startRecorder(SkinButton& button)
 {
-    // The recorders start here: single key (104), combination (107), macro (207), emulation
-    // (302). Whatever was open or running was closed by this click already.
+    bool* running = runningFlagOf(button.id);
+    if (running == nullptr || !mayStart(button.id)) return;
+    // The click stopped whatever ran, so this always starts one.
+    button.checked = true;
+    *running = true;
+    showRecorderLabels(button.id, true);
+    prepareRecording(button.id);
+    // Shift presses made while nothing was recorded must not make a recorded release look
+    // like the other side's.
+    const KeyStateTracker& keys = KeyStateTracker::global();
+    KeyEventInput::storeShiftStates(keys.state(KeyEventInput::kLeftShift), keys.state(KeyEventInput::kRightShift));
+    // An input method would take the keys of a focused edit before the hook sees them.
+    setFocus();
+    hookInstalled_ = InstallHook(messageHandle());
+    lastEventCode = -1;
+    lastEventTime = 0;
+    update();
+}
+
+bool CZelkDialogKeyMapSettings::mayStart(int buttonId) const
+{
+    switch (buttonId) {
+    case KeyMapId::CaptureSingle: return work_.singleKeyMode;
+    case KeyMapId::RecordCombo: return !work_.singleKeyMode && work_.comboCollection.lineCount() > 0;
+    case KeyMapId::RecordMacro: return work_.macroCollection.lineCount() > 0;
+    case KeyMapId::RecordEmulation: return work_.emulationCollection.lineCount() > 0;
+    default: return false;
+    }
+}
+
+void CZelkDialogKeyMapSettings::prepareRecording(int buttonId)
+{
+    keyDown.fill(0);
+    const KeyMapBar& actionBar = KeyMapPages::of(currentPage_).actionBar;
+    switch (buttonId) {
+    case KeyMapId::RecordCombo: work_.comboActions.clear(); return;
+    case KeyMapId::RecordMacro: {
+        // The play settings stay; the lines start over.
+        ActionList& actions = work_.macroActions;
+        const int cycles = actions.Cycles;
+        const bool autoDelay = actions.IsAutoInterval;
+        const int delay = actions.Delay;
+        const int playMode = actions.PlayMode;
+        actions.clear();
+        actions.Cycles = cycles;
+        actions.IsAutoInterval = autoDelay;
+        actions.Delay = delay;
+        actions.PlayMode = playMode;
+        CollectionListBox::resetRange(*actionScroll, actionBar.maximumFor(0), actionBar.page);
+        return;
+    }
+    case KeyMapId::RecordEmulation: {
+        const int delay = work_.emulationActions.Delay;
+        work_.emulationActions.clear();
+        work_.emulationActions.Delay = delay;
+        CollectionListBox::resetRange(*actionScroll, actionBar.maximumFor(0), actionBar.page);
+        return;
+    }
+    default: return;
+    }
 }
 
 void CZelkDialogKeyMapSettings::stopRecorder()
 {
-    // The recorders add: remove the key hook, commit the recorded lines, restore the button.
-    captureSingle = recordingCombo = recordingMacro = recordingEmulation = false;
+    if (hookInstalled_) UninstallHook();
+    hookInstalled_ = false;
+    for (const RecorderButton& r : kRecorderButtons) {
+        bool* running = runningFlagOf(r.button);
+        if (!*running) continue;
+        // The recorded lines go into the selected entry of the page's collection.
+        if (r.button != KeyMapId::CaptureSingle) commitActions(r.page);
+        *running = false;
+        record(r.button)->checked = false;
+        showRecorderLabels(r.button, false);
+    }
+    update();
+}
+
+void CZelkDialogKeyMapSettings::showRecorderLabels(int buttonId, bool running)
+{
+    const RecorderButton* r = recorderButton(buttonId);
+    if (r == nullptr) return;
+    record(r->recordLabel)->captionVisible = !running;
+    record(r->stopLabel)->captionVisible = running;
+}
+
+bool* CZelkDialogKeyMapSettings::runningFlagOf(int buttonId)
+{
+    switch (buttonId) {
+    case KeyMapId::CaptureSingle: return &captureSingle;
+    case KeyMapId::RecordCombo: return &recordingCombo;
+    case KeyMapId::RecordMacro: return &recordingMacro;
+    case KeyMapId::RecordEmulation: return &recordingEmulation;
+    default: return nullptr;
+    }
+}
+
+// --- key events -------------------------------------------------------------------------------
+
+void CZelkDialogKeyMapSettings::onWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    if (message != kMsgKeyEvent) {
+        CSkinDialog::onWindowMessage(message, wParam, lParam);
+        return;
+    }
+    const std::int64_t now = KeyEventInput::now();
+    const KeyEvent event = KeyEventInput::read(wParam, lParam, now, lastEventTime, hookKeyStates());
+    recordKey(event);
+    // Every event restarts the measurement, an ignored repeat too.
+    lastEventTime = now;
+    lastEventCode = event.code;
+}
+
+void CZelkDialogKeyMapSettings::recordKey(const KeyEvent& event)
+{
+    if (captureSingle) {
+        captureSingleKey(event);
+    } else if (recordingCombo) {
+        KeyRecorders::recordCombo(work_.comboActions, profile_, event, lastEventCode);
+    } else if (recordingMacro) {
+        actionScroll->changeRange(KeyRecorders::recordMacro(work_.macroActions, keyDown, profile_, event, lastEventTime));
+    } else if (recordingEmulation) {
+        if (KeyRecorders::recordEmulation(work_.emulationActions, keyDown, profile_, event, lastEventCode))
+            actionScroll->changeRange(1);
+    } else {
+        return;
+    }
+    update();
+}
+
+void CZelkDialogKeyMapSettings::captureSingleKey(const KeyEvent& event)
+{
+    const auto key = KeyRecorders::captureSingle(profile_, event, lastEventCode);
+    if (!key) return;
+    work_.singleKeyCode = key->singleKeyCode;
+    update();
+    // Keys pressed while the box shows still replace the key, but open no second box.
+    if (!key->differs || captureBoxOpen_) return;
+    captureBoxOpen_ = true;
+    Prompts::current().showMessage(QString::asprintf("a=%d, b=%d, c=%d", event.code, key->deviceCode, key->singleKeyCode), this);
+    captureBoxOpen_ = false;
 }

@@ -2,7 +2,11 @@
 
 #include "CSkinDialog.h"
 #include "CollectionListBox.h"
+#include "KeyEventInput.h"
 #include "KeyMapWorkingState.h"
+#include "KeyRecorders.h"
+
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -11,6 +15,7 @@
 class CSkinScrollBar;
 class KeyboardProfile;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class TipPopup;
 
@@ -28,13 +33,9 @@ class TipPopup;
 // commits it and Escape in it takes back what was typed; neither closes the window. A way of
 // closing other than OK drops an open edit with the rest of the window's work.
 //
-// Where the key recorders plug in:
-// - startRecorder(): a click on record button 104, 107, 207 or 302 (after the click has closed
-//   whatever was open);
-// - stopRecorder(): called by the click dispatch and by done() while recorderRunning();
-// - onWindowMessage(): the hook's key events (message 0x466) while a recorder runs;
-// - pageAction(): the page's own switches (101/102, 201/208/209, 203/210);
-// - commitInPlaceEdit(): the delay edit of macro action rows 241 to 249.
+// Keys are recorded through the device library's key hook: a record button (104, 107, 207,
+// 302) installs it for this window, every key event then arrives as message 0x466, and the
+// next click, or the window's end in any way, removes it and keeps what was recorded.
 class CZelkDialogKeyMapSettings : public CSkinDialog {
 public:
     explicit CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent = nullptr);
@@ -50,9 +51,18 @@ public:
     bool isRenameOpen() const { return renameOpen; }
     bool isDelayEditOpen() const { return delayEditOpen; }
 
-    // Every way of ending the window comes through here: an open in-place edit and the tip go
-    // first, so nothing acts on a closing window.
+    // Which recorder runs, if any.
+    bool isCapturingSingle() const { return captureSingle; }
+    bool isRecordingCombo() const { return recordingCombo; }
+    bool isRecordingMacro() const { return recordingMacro; }
+    bool isRecordingEmulation() const { return recordingEmulation; }
+
+    // Every way of ending the window comes through here: an open in-place edit, a running
+    // recorder (with the key hook) and the tip go first, so nothing acts on a closing window.
     void done(int result) override;
+
+    // The key hook's events (0x466); other messages go to the base.
+    void onWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
 
 protected:
     void initDialog() override;
@@ -64,6 +74,10 @@ protected:
     void hoverImageDrawn(const SkinButton& button) override;
     // Keyboard pre-translation of the edits, and the rename's commit on focus loss.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The right button opens the macro's action menu.
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // Hidden by any means but minimising: no recorder keeps the keys hooked.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Opening and pages.
@@ -89,6 +103,19 @@ private:
     void pageAction(SkinButton& button);
     void onVerticalScroll(CSkinScrollBar& bar, int code, int position);
 
+    // Page 1: "Uniques" or "Combo".
+    void setSingleKeyMode(bool single);
+    // Page 2: play modes, delay modes and the two number edits; page 3's delay edit.
+    void setPlayMode(int mode);
+    void setAutoDelay(bool autoDelay);
+    void timesEditChanged();
+    void delayEditChanged();
+    void applyMacroDelayEdit();
+    void commitActions(int page);
+    // Page 2: the action rows' menu and its commands.
+    void showMacroMenu(int position, QPoint globalPoint);
+    void macroMenuCommand(int command);
+
     // The in-place edit.
     void openInPlaceEdit(const CollectionListBox::EditRequest& request, bool rename);
     void commitInPlaceEdit();
@@ -100,6 +127,12 @@ private:
     bool stopRecorderForClick(int clickedId);
     void startRecorder(SkinButton& button);
     void stopRecorder();
+    bool mayStart(int buttonId) const;
+    void prepareRecording(int buttonId);
+    void recordKey(const KeyEvent& event);
+    void captureSingleKey(const KeyEvent& event);
+    void showRecorderLabels(int buttonId, bool running);
+    bool* runningFlagOf(int buttonId);
 
     KeyboardProfile& profile_;
     KeyMapWorkingState work_;
@@ -116,8 +149,11 @@ private:
     bool recordingCombo = false;
     bool recordingMacro = false;
     bool recordingEmulation = false;
-    std::array<unsigned char, 256> keyDown{};
+    KeyRecorders::KeyDownFlags keyDown{};
     int menuRecord = -1;  // table position of the right-clicked action row
+    bool hookInstalled_ = false;
+    bool captureBoxOpen_ = false;  // the single-key capture's message box is showing
+    QPointer<QMenu> macroMenu_;
 
     TipPopup* tipControl = nullptr;
     QLineEdit* timesEdit = nullptr;     // 1001

@@ -6,7 +6,9 @@
 #include "CSkinScrollBar.h"
 #include "CZelkDialogKeyMapSettings.h"
 #include "KeyboardProfile.h"
+#include "QtKeyHook.h"
 #include "ScriptedPrompts.h"
+#include "SyntheticKeys.h"
 #include "TipPopup.h"
 
 #include <QApplication>
@@ -37,6 +39,20 @@ inline const QPoint kNewOnLeftList(75, 273);                             // 205,
 inline const QPoint kDeleteOnLeftList(144, 273);                         // 206, 306
 inline const QPoint kNewCombo(250, 260);
 inline const QPoint kDeleteCombo(320, 260);
+// Page 1: the switch and the two record buttons.
+inline const QPoint kUniques(80, 112);       // 101
+inline const QPoint kCombo(242, 112);        // 102
+inline const QPoint kCaptureSingle(104, 221);  // 104
+inline const QPoint kRecordCombo(450, 260);  // 107
+// Page 2: play modes, delay modes, record.
+inline const QPoint kTimesPlay(397, 122);    // 201
+inline const QPoint kPlayWhileHeld(397, 142);  // 208
+inline const QPoint kPlayToggle(397, 162);   // 209
+inline const QPoint kAutoDelay(397, 182);    // 203
+inline const QPoint kRecordedDelays(397, 202);  // 210
+inline const QPoint kRecordMacro(462, 231);  // 207
+// Page 3: record.
+inline const QPoint kRecordEmulation(460, 163);  // 302
 
 // An action list with the given lines.
 inline ActionList actionsOf(std::vector<std::u16string> lines, int rows = 9)
@@ -61,6 +77,36 @@ inline ActionList collectionOf(const std::vector<std::pair<std::u16string, Actio
     return collection;
 }
 
+// Where the window grabs go for a person to look at: build/test-output/keymap.
+inline QString outputFolder()
+{
+    const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../test-output/keymap"));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// Key events as they reach a running window; the key hook's messages are delivered before
+// these return.
+inline void deliver() { QCoreApplication::processEvents(); }
+inline void press(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyPress(window, static_cast<Qt::Key>(key), modifiers);
+    deliver();
+}
+inline void release(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyRelease(window, static_cast<Qt::Key>(key), modifiers);
+    deliver();
+}
+inline void tap(QWidget* window, int key)
+{
+    press(window, key);
+    release(window, key);
+}
+// The window the key hook posts to; 0 when no window is hooked.
+inline WindowHandle hooked() { return QtKeyHook::instance() != nullptr ? QtKeyHook::instance()->hookedWindow() : 0; }
+inline std::vector<std::u16string> linesOf(const ActionList& list) { return list.lines; }
+
 class KeyMapWindowTest : public ::testing::Test {
 protected:
     static constexpr int kKey = 30;
@@ -68,6 +114,8 @@ protected:
     void SetUp() override
     {
         AppResources::load();
+        // What the application does at start: the key hook over Qt's key events.
+        QtKeyHook::installProvider();
         profile = std::make_unique<KeyboardProfile>();
         profile->initCatalogue();
         profile->resetProfile();
@@ -123,12 +171,6 @@ protected:
         return true;
     }
 
-    static QString outputFolder()
-    {
-        const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../test-output/keymap"));
-        QDir().mkpath(folder);
-        return folder;
-    }
 
     ScriptedPrompts prompts;
     std::unique_ptr<KeyboardProfile> profile;
