@@ -4,6 +4,7 @@
 #include "CZelkDlg.h"
 #include "KeyboardProfile.h"
 #include "Prompts.h"
+#include "QtKeyHook.h"
 #include "QtMessageSink.h"
 #include "WorkerThreads.h"
 
@@ -28,6 +29,7 @@ void CZelkApp::initInstance()
     AppResources::load();
     profile_.initCatalogue();  // the language is "en-US" at every start
     QtMessageSink::install();
+    QtKeyHook::installProvider();  // the key recorders' hook reports through it
     QApplication::setWindowIcon(AppResources::instance().appIcon());
 }
 
