@@ -6,6 +6,7 @@
 #include "KeyMapWindowFixture.h"
 #include "MainWindowLayout.h"
 #include "SimulatedKeyboard.h"
+#include "WindowTestSupport.h"
 #include "WorkerThreads.h"
 
 #include <QRegularExpression>
@@ -25,11 +26,7 @@ protected:
     {
         AppResources::load();
         QtKeyHook::installProvider();
-        profile = std::make_unique<KeyboardProfile>();
-        profile->initCatalogue();
-        profile->resetProfile();
-        profile->device.simulator().setStatePath(stateDir.filePath(QStringLiteral("keyboard.state")).toStdString());
-        profile->device.simulator().setInstant();
+        profile = profileOnTestKeyboard(stateDir);
         CZelkDialogProgress::setWait([](std::chrono::milliseconds) {});
     }
 
