@@ -5,6 +5,7 @@
 #include "CSkinDialog.h"
 #include "FaceCanvas.h"
 #include "FacePalette.h"
+#include "FaceShapes.h"
 #include "FaceWriter.h"
 #include "KeyMapPages.h"
 #include "KeyMapTable.h"
@@ -97,21 +98,6 @@ std::optional<Pictogram> badgeSymbol(Badge badge)
 QColor symbolColour(Look look)
 {
     return look == Look::Hover ? FacePalette::Accent : look == Look::Checked ? FacePalette::AssignedLegend : FacePalette::Symbol;
-}
-
-QLinearGradient vertical(const QRectF& r, const QColor& top, const QColor& bottom)
-{
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    return g;
-}
-
-QPainterPath rounded(const QRectF& r, qreal radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
 }
 
 // A tab: rounded at the top, open at the bottom where it meets the sheet.
