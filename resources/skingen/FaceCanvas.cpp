@@ -1,6 +1,7 @@
 #include "FaceCanvas.h"
 
 #include "FacePalette.h"
+#include "FaceShapes.h"
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -15,21 +16,6 @@ QColor withAlpha(QColor colour, int alpha)
 {
     colour.setAlpha(alpha);
     return colour;
-}
-
-QLinearGradient vertical(const QRectF& r, const QColor& top, const QColor& bottom)
-{
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    return g;
-}
-
-QPainterPath rounded(const QRectF& r, qreal radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(r, radius, radius);
-    return path;
 }
 
 QRectF centredSquare(const QRect& r, int inset)

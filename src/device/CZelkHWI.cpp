@@ -18,9 +18,11 @@ bool CZelkHWI::__createDev()
 
 bool CZelkHWI::DetectDevice()
 {
-    std::lock_guard lock(mutex_);
+    // No lock: the presence query touches nothing a transfer uses.
     return keyboard_->DetectDevice();
 }
+
+void CZelkHWI::setDeviceChangeWindow(WindowHandle window) { keyboard_->setDeviceChangeWindow(window); }
 
 bool CZelkHWI::prepare()
 {

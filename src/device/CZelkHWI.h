@@ -8,9 +8,9 @@
 
 class SimulatedKeyboard;
 
-// The keyboard device library. Every call is serialised by one mutex, so a task started after
-// a cancelled one waits for it instead of running beside it. Behind it sits the simulated
-// keyboard, which keeps its memory in a state file.
+// The keyboard device library. Every call but the presence query is serialised by one mutex,
+// so a task started after a cancelled one waits for it instead of running beside it. Behind it
+// sits the simulated keyboard, which keeps its memory in a state file.
 class CZelkHWI {
 public:
     static constexpr int kLightValues = 261;   // Red, Green, Blue of KeyIndex 1..87
@@ -22,8 +22,14 @@ public:
     CZelkHWI& operator=(const CZelkHWI&) = delete;
 
     // Whether the keyboard is there: once at start, again on every device change.
+    // DetectDevice only asks whether the keyboard is plugged in, so it answers at once, also
+    // while a transfer runs on another thread: the window asking never waits behind one.
     bool __createDev();
     bool DetectDevice();
+
+    // Device changes: while a window is set, the library posts kMsgDeviceChange to it whenever
+    // a keyboard is plugged in or unplugged; 0 stops them. Callable from any thread.
+    void setDeviceChangeWindow(WindowHandle window);
 
     // Writing keys: prepare starts a new staged set; setKeyConfiguration stages the array of one
     // (layer 0|1, KeyIndex 1..87), count 0..65536 (a later call for the same key replaces it);

@@ -6,8 +6,13 @@
 
 void FaultInjector::setConnected(bool connected)
 {
-    std::lock_guard lock(mutex_);
-    connected_ = connected;
+    bool changed = false;
+    {
+        std::lock_guard lock(mutex_);
+        changed = connected_ != connected;
+        connected_ = connected;
+    }
+    if (changed) notifyConnection(connected);
 }
 
 bool FaultInjector::connected() const
@@ -30,10 +35,15 @@ void FaultInjector::disconnectDuringTransfer(int atProgress)
 
 void FaultInjector::clear()
 {
-    std::lock_guard lock(mutex_);
-    connected_ = true;
-    failingCall_.reset();
-    disconnectAt_.reset();
+    bool plugged = false;
+    {
+        std::lock_guard lock(mutex_);
+        plugged = !connected_;
+        connected_ = true;
+        failingCall_.reset();
+        disconnectAt_.reset();
+    }
+    if (plugged) notifyConnection(true);
 }
 
 bool FaultInjector::allows(DeviceCall call) const
@@ -44,10 +54,33 @@ bool FaultInjector::allows(DeviceCall call) const
 
 bool FaultInjector::survivesProgress(int progress)
 {
-    std::lock_guard lock(mutex_);
-    if (disconnectAt_ && progress >= *disconnectAt_) {
-        disconnectAt_.reset();
-        connected_ = false;
+    bool lost = false;
+    bool connected = false;
+    {
+        std::lock_guard lock(mutex_);
+        if (disconnectAt_ && progress >= *disconnectAt_) {
+            disconnectAt_.reset();
+            lost = connected_;
+            connected_ = false;
+        }
+        connected = connected_;
     }
-    return connected_;
+    if (lost) notifyConnection(false);
+    return connected;
+}
+
+void FaultInjector::onConnectionChange(std::function<void(bool connected)> observer)
+{
+    std::lock_guard lock(mutex_);
+    observer_ = std::move(observer);
+}
+
+void FaultInjector::notifyConnection(bool connected) const
+{
+    std::function<void(bool)> observer;
+    {
+        std::lock_guard lock(mutex_);
+        observer = observer_;
+    }
+    if (observer) observer(connected);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <mutex>
 #include <optional>
 
@@ -43,9 +44,17 @@ public:
     // Asked by a transfer before each progress step; false once the keyboard is gone.
     bool survivesProgress(int progress);
 
+    // Called whenever the keyboard is plugged in or unplugged (setConnected, clear, a disconnect
+    // during a transfer), on the thread that made the change and outside the lock, so the
+    // observer may call back in. Set by the keyboard that owns these faults.
+    void onConnectionChange(std::function<void(bool connected)> observer);
+
 private:
+    void notifyConnection(bool connected) const;
+
     mutable std::mutex mutex_;
     bool connected_ = true;
     std::optional<DeviceCall> failingCall_;
     std::optional<int> disconnectAt_;
+    std::function<void(bool)> observer_;
 };

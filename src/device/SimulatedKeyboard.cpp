@@ -1,6 +1,7 @@
 #include "SimulatedKeyboard.h"
 
 #include "FirmwareImage.h"
+#include "MessageSink.h"
 
 #include <algorithm>
 
@@ -18,7 +19,14 @@ std::size_t valueCount(const KeyboardState::KeyArrays& keys)
 
 }  // namespace
 
-SimulatedKeyboard::SimulatedKeyboard() : statePath_(StateFile::defaultPath()) {}
+SimulatedKeyboard::SimulatedKeyboard() : statePath_(StateFile::defaultPath())
+{
+    // Posting is all the notification does, so it is safe from any thread, also from a
+    // transfer that loses the keyboard while it holds the library.
+    faults_.onConnectionChange([this](bool connected) {
+        postMessage(deviceChangeWindow_.load(), kMsgDeviceChange, connected ? kDeviceArrival : kDeviceRemoveComplete, 0);
+    });
+}
 
 bool SimulatedKeyboard::createDev() { return faults_.allows(DeviceCall::CreateDev); }
 

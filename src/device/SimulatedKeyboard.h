@@ -6,6 +6,7 @@
 #include "TransferPacer.h"
 #include "WindowHandle.h"
 
+#include <atomic>
 #include <cstddef>
 #include <filesystem>
 #include <mutex>
@@ -48,6 +49,11 @@ public:
     void setInstant() { pacer_.setTimeScale(0.0); }
     FaultInjector& faults() { return faults_; }
 
+    // While a window is set, every plug or unplug of the keyboard posts kMsgDeviceChange to it
+    // (wParam kDeviceArrival or kDeviceRemoveComplete); 0 stops the notifications.
+    void setDeviceChangeWindow(WindowHandle window) { deviceChangeWindow_.store(window); }
+    WindowHandle deviceChangeWindow() const { return deviceChangeWindow_.load(); }
+
     // What the keyboard holds now, as its state file says.
     KeyboardState storedState() const;
 
@@ -58,6 +64,7 @@ private:
     std::filesystem::path statePath_;
     TransferPacer pacer_;
     FaultInjector faults_;
+    std::atomic<WindowHandle> deviceChangeWindow_{0};
 
     KeyboardState::KeyArrays staged_;
     KeyboardState::KeyArrays snapshot_;

@@ -71,7 +71,11 @@ bool StateFile::save(const KeyboardState& state) const
     if (!folder.empty()) std::filesystem::create_directories(folder, error);
     if (error) return false;
 
-    std::string temporary = (folder / ("." + path_.filename().string() + ".XXXXXX")).string();
+    // Built piecewise: GCC 12 warns falsely (-Wrestrict) on "." + string at -O3.
+    std::string name = ".";
+    name += path_.filename().string();
+    name += ".XXXXXX";
+    std::string temporary = (folder / name).string();
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) return false;
     bool written = writeAll(fd, StateFileFormat::format(state)) && ::fsync(fd) == 0;

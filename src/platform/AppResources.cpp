@@ -3,6 +3,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QImage>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -13,8 +19,27 @@ constexpr std::array kBitmapIds = {
     121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131, 138, 139, 140, 141, 142, 143,
 };
 
+constexpr std::array kAppIconSizes = {16, 24, 32, 48, 64, 128, 256};
+
 const QString kSkinFolderName = QStringLiteral("VornicTamskRES");
 const QString kCjkFallback = QStringLiteral("Noto Sans CJK SC");
+
+// Decoding the pictures is most of the start-up time; it runs on every core (QImage may be
+// read on any thread), while the pixmaps are made on the UI thread afterwards.
+std::vector<QImage> readImages(const QStringList& paths)
+{
+    std::vector<QImage> images(static_cast<std::size_t>(paths.size()));
+    std::atomic<std::size_t> next{0};
+    auto readSome = [&] {
+        for (std::size_t i = next++; i < images.size(); i = next++) images[i] = QImage(paths[static_cast<qsizetype>(i)]);
+    };
+    const unsigned helpers = std::min(std::max(std::thread::hardware_concurrency(), 1u), 8u) - 1;
+    std::vector<std::thread> threads;
+    for (unsigned n = 0; n < helpers; ++n) threads.emplace_back(readSome);
+    readSome();
+    for (std::thread& t : threads) t.join();
+    return images;
+}
 
 }  // namespace
 
@@ -31,19 +56,30 @@ AppResources::AppResources() : brush_(QColor(20, 20, 20))
 
 AppResources& AppResources::mutableInstance()
 {
-    static AppResources* const resources = [] {
-        auto* r = new AppResources;  // lives for the whole run: windows never free resources
-        r->loadBitmaps(defaultSkinFolder());
-        return r;
-    }();
+    static AppResources* const resources = new AppResources;  // lives for the whole run
     return *resources;
 }
 
-const AppResources& AppResources::instance() { return mutableInstance(); }
+const AppResources& AppResources::instance()
+{
+    AppResources& resources = mutableInstance();
+    // Loaded on first use unless the application loaded them first; never twice at start.
+    if (!resources.loaded_) resources.loadBitmaps(defaultSkinFolder());
+    return resources;
+}
 
 void AppResources::load() { loadFrom(defaultSkinFolder()); }
 
 void AppResources::loadFrom(const QString& folder) { mutableInstance().loadBitmaps(folder); }
+
+void AppResources::release()
+{
+    AppResources& resources = mutableInstance();
+    resources.bitmaps_.clear();
+    resources.appIcon_ = QIcon();
+}
+
+std::span<const int> AppResources::appIconSizes() { return kAppIconSizes; }
 
 QString AppResources::defaultSkinFolder()
 {
@@ -58,13 +94,24 @@ std::span<const int> AppResources::bitmapIds() { return kBitmapIds; }
 
 void AppResources::loadBitmaps(const QString& folder)
 {
+    loaded_ = true;
     folder_ = folder;
-    bitmaps_.clear();
     const QDir dir(folder);
+    QStringList paths;
+    for (int id : kBitmapIds) paths << dir.filePath(QString::number(id) + QStringLiteral(".png"));
+    for (int size : kAppIconSizes) paths << dir.filePath(QStringLiteral("icon-%1.png").arg(size));
+    const std::vector<QImage> images = readImages(paths);
+
+    // In ascending id order, then the icon's sizes.
+    bitmaps_.clear();
+    std::size_t next = 0;
     for (int id : kBitmapIds) {
-        QPixmap pixmap(dir.filePath(QString::number(id) + QStringLiteral(".png")));
-        if (!pixmap.isNull()) bitmaps_.insert(id, pixmap);
+        const QImage& image = images[next++];
+        if (!image.isNull()) bitmaps_.insert(id, QPixmap::fromImage(image));
     }
+    appIcon_ = QIcon();
+    for (std::size_t i = next; i < images.size(); ++i)
+        if (!images[i].isNull()) appIcon_.addPixmap(QPixmap::fromImage(images[i]));
 }
 
 const QFont& AppResources::font(int index) const

@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QFont>
 #include <QHash>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -16,7 +17,8 @@
 //
 // Bitmaps are the files <id>.png of the skin folder VornicTamskRES beside the program (or, for
 // an installed program, <prefix>/share/vornictamsk/VornicTamskRES). A missing folder or file
-// gives a null pixmap; windows then draw a plain face. UI thread only.
+// gives a null pixmap; windows then draw a plain face. The application icon comes from the
+// same folder (icon-<size>.png). UI thread only.
 class AppResources {
 public:
     static constexpr int kFontCount = 20;
@@ -28,6 +30,8 @@ public:
     // new ones; references to fonts and the brush stay valid.
     static void load();
     static void loadFrom(const QString& folder);
+    // Frees the bitmaps and the icon once the last window has closed; fonts and brush stay.
+    static void release();
 
     static QString defaultSkinFolder();
     // Ids of all face bitmaps, ascending (the order they are loaded in).
@@ -36,6 +40,9 @@ public:
     QString folder() const { return folder_; }
     // Null when the bitmap is missing.
     QPixmap bitmap(int id) const { return bitmaps_.value(id); }
+    // The application icon in every size the folder holds; null when it holds none.
+    const QIcon& appIcon() const { return appIcon_; }
+    static std::span<const int> appIconSizes();
     const QBrush& brush() const { return brush_; }
     // Font 0 for an index outside 0..19.
     const QFont& font(int index) const;
@@ -45,8 +52,10 @@ private:
     void loadBitmaps(const QString& folder);
     static AppResources& mutableInstance();
 
+    bool loaded_ = false;
     QString folder_;
     QHash<int, QPixmap> bitmaps_;
+    QIcon appIcon_;
     QBrush brush_;
     std::array<QFont, kFontCount> fonts_;
 };

@@ -3,6 +3,7 @@
 #include "CZelkDialogProgress.h"
 
 #include "AppResources.h"
+#include "AppTestSupport.h"
 #include "FaultInjector.h"
 #include "KeyboardProfile.h"
 #include "MessageSink.h"
@@ -24,27 +25,6 @@
 
 namespace {
 
-// Holds worker threads in their pauses until released.
-class Gate {
-public:
-    void wait()
-    {
-        std::unique_lock lock(mutex_);
-        opened_.wait(lock, [this] { return open_; });
-    }
-    void release()
-    {
-        std::lock_guard lock(mutex_);
-        open_ = true;
-        opened_.notify_all();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable opened_;
-    bool open_ = false;
-};
-
 using Progress = CZelkDialogProgress;
 
 class ProgressTest : public ::testing::Test {
@@ -54,11 +34,7 @@ protected:
         AppResources::load();
         holdWorkersAt(gate);
         // The profile as the program has it, on a simulated keyboard of this test's own.
-        profile = std::make_unique<KeyboardProfile>();
-        profile->initCatalogue();
-        profile->resetProfile();
-        profile->device.simulator().setStatePath(stateDir.filePath(QStringLiteral("keyboard.state")).toStdString());
-        profile->device.simulator().setInstant();
+        profile = profileOnTestKeyboard(stateDir);
     }
 
     void TearDown() override
@@ -91,7 +67,7 @@ protected:
         return open(Progress::kWriteKeys);
     }
 
-    static QImage face(int id) { return AppResources::instance().bitmap(id).toImage().convertToFormat(QImage::Format_RGB32); }
+    static QImage face(int id) { return faceImage(id); }
 
     // Pixels brighter than the panel inside a rectangle: caption text.
     static int textPixels(const QImage& image, const QRect& rect)
@@ -100,13 +76,6 @@ protected:
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x) n += qGray(image.pixel(x, y)) > 110 ? 1 : 0;
         return n;
-    }
-
-    static QString outputFolder()
-    {
-        const QString folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../test-output"));
-        QDir().mkpath(folder);
-        return folder;
     }
 
     QTemporaryDir stateDir;
@@ -321,7 +290,7 @@ TEST_F(ProgressTest, HoverLightsTheCancelButtonFromTheHoverFace)
     EXPECT_EQ(shown.pixel(238, 218), hover.pixel(238, 218));
     EXPECT_NE(hover.pixel(238, 218), normal.pixel(238, 218));
     EXPECT_EQ(shown.pixel(343, 12), normal.pixel(343, 12));  // the close button is not lit
-    shown.save(QDir(outputFolder()).filePath(QStringLiteral("progress-hover.png")));
+    shown.save(testOutputFile(QStringLiteral("progress-hover.png")));
 }
 
 TEST_F(ProgressTest, CaptionsShowInBothLanguages)
@@ -334,7 +303,7 @@ TEST_F(ProgressTest, CaptionsShowInBothLanguages)
         postMessage(dialog->messageHandle(), kMsgProgress, 100, 0);
         QApplication::processEvents();
         shown[i] = dialog->grab().toImage();
-        shown[i].save(QDir(outputFolder()).filePath(QStringLiteral("progress-%1.png").arg(QString::fromStdString(language))));
+        shown[i].save(testOutputFile(QStringLiteral("progress-%1.png").arg(QString::fromStdString(language))));
         for (const SkinButton& label : Progress::records()) {
             if (!label.isLabel) continue;
             EXPECT_GT(textPixels(shown[i], toQRect(label.rect)), 25) << language << " label " << label.id;

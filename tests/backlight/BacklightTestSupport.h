@@ -7,6 +7,7 @@
 #include "KeyboardProfile.h"
 #include "ScriptedPrompts.h"
 #include "SimulatedKeyboard.h"
+#include "WindowTestSupport.h"
 #include "WorkerThreads.h"
 
 #include <QCoreApplication>
@@ -24,51 +25,14 @@
 
 namespace backlight_test {
 
-// Holds worker threads in their pauses until released.
-class Gate {
-public:
-    void wait()
-    {
-        std::unique_lock lock(mutex_);
-        opened_.wait(lock, [this] { return open_; });
-    }
-    void release()
-    {
-        std::lock_guard lock(mutex_);
-        open_ = true;
-        opened_.notify_all();
-    }
 
-private:
-    std::mutex mutex_;
-    std::condition_variable opened_;
-    bool open_ = false;
-};
-
-// Counts the paint events a window receives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QObject* window) { window->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) ++count;
-        return false;
-    }
-};
 
 class BacklightWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         AppResources::load();
-        profile = std::make_unique<KeyboardProfile>();
-        profile->initCatalogue();
-        profile->resetProfile();
-        profile->device.simulator().setStatePath(stateDir.filePath(QStringLiteral("keyboard.state")).toStdString());
-        profile->device.simulator().setInstant();
+        profile = profileOnTestKeyboard(stateDir);
         // The pause after writing the lights: none, unless a test holds it at its gate.
         CZelkDialogProgress::setWait([](std::chrono::milliseconds) {});
     }

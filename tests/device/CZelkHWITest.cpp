@@ -13,6 +13,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <functional>
+#include <future>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -618,6 +619,91 @@ TEST_F(CZelkHWITest, CallStartedDuringATransferWaitsForIt)
     transfer.join();
     reader.join();
     EXPECT_TRUE(versionRead.load());
+    setMessageSink(&sink);
+}
+
+// --- Device changes ------------------------------------------------------------------------
+
+TEST_F(CZelkHWITest, PlugAndUnplugArePostedToTheDeviceChangeWindowOnly)
+{
+    constexpr WindowHandle kMainWindow = 9;
+    FaultInjector& faults = hwi.simulator().faults();
+    auto changes = [&] {
+        std::vector<std::uintptr_t> seen;
+        for (const RecordingSink::Message& m : sink.messages()) {
+            if (m.message != kMsgDeviceChange) continue;
+            EXPECT_EQ(m.window, kMainWindow);
+            seen.push_back(m.wParam);
+        }
+        return seen;
+    };
+
+    faults.setConnected(false);  // nobody asked to be told yet
+    faults.setConnected(true);
+    hwi.setDeviceChangeWindow(kMainWindow);
+    faults.setConnected(true);   // no change, no notice
+    faults.failCall(DeviceCall::DetectDevice);  // a failing call is no unplugging
+    faults.setConnected(false);
+    faults.setConnected(false);
+    faults.clear();
+    faults.disconnectDuringTransfer(30);
+    stage(hwi, {});
+    EXPECT_FALSE(hwi.writeKeyConfigurationToDev(kWindow));
+    EXPECT_FALSE(hwi.DetectDevice());
+    faults.clear();
+    hwi.setDeviceChangeWindow(0);
+    faults.setConnected(false);
+
+    EXPECT_EQ(changes(), (std::vector<std::uintptr_t>{kDeviceRemoveComplete, kDeviceArrival, kDeviceRemoveComplete,
+                                                       kDeviceArrival}));
+}
+
+TEST_F(CZelkHWITest, DetectDeviceAnswersWhileATransferHoldsTheLibrary)
+{
+    // Holds a transfer inside the library at its first progress step.
+    struct HoldingSink : MessageSink {
+        std::mutex mutex;
+        std::condition_variable changed;
+        bool entered = false;
+        bool released = false;
+        void post(WindowHandle, unsigned message, std::uintptr_t, std::intptr_t) override
+        {
+            if (message != kMsgProgress) return;
+            std::unique_lock lock(mutex);
+            entered = true;
+            changed.notify_all();
+            changed.wait(lock, [&] { return released; });
+        }
+    } holding;
+    setMessageSink(&holding);
+    std::thread transfer([&] { hwi.writeKeyConfigurationToDev(kWindow); });
+    {
+        std::unique_lock lock(holding.mutex);
+        holding.changed.wait(lock, [&] { return holding.entered; });
+    }
+    auto releaseTransfer = [&] {
+        {
+            std::lock_guard lock(holding.mutex);
+            holding.released = true;
+        }
+        holding.changed.notify_all();
+    };
+
+    // Asked on a thread of its own, so a query that waits for the library fails the test
+    // instead of hanging it.
+    auto answersAtOnce = [&](bool expected) {
+        auto answer = std::async(std::launch::async, [&] { return hwi.DetectDevice(); });
+        const bool ready = answer.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+        if (!ready) releaseTransfer();
+        EXPECT_TRUE(ready) << "waited for the transfer";
+        EXPECT_EQ(answer.get(), expected);
+    };
+    answersAtOnce(true);
+    hwi.simulator().faults().setConnected(false);
+    answersAtOnce(false);
+
+    releaseTransfer();
+    transfer.join();
     setMessageSink(&sink);
 }
 

@@ -10,6 +10,7 @@
 #include "MessageSink.h"
 #include "ScriptedPrompts.h"
 #include "SimulatedKeyboard.h"
+#include "WindowTestSupport.h"
 #include "WorkerThreads.h"
 
 #include <QApplication>
@@ -47,37 +48,13 @@ const QString kSuccessEnglish = QStringLiteral(
     "The Firmware is downloaded successfully.\r\nPlease keep the USB plug in until three indicator lights flash "
     "simultaneously.\r\nThen firmware updated completely,pleased unplug the USB and plug in.");
 
-// Holds the device worker queue: a task waiting here keeps every later task from starting.
-class Gate {
-public:
-    void wait()
-    {
-        std::unique_lock lock(mutex_);
-        opened_.wait(lock, [this] { return open_; });
-    }
-    void release()
-    {
-        std::lock_guard lock(mutex_);
-        open_ = true;
-        opened_.notify_all();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable opened_;
-    bool open_ = false;
-};
 
 class FirmwareUpdateTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         AppResources::load();
-        profile = std::make_unique<KeyboardProfile>();
-        profile->initCatalogue();
-        profile->resetProfile();
-        profile->device.simulator().setStatePath(dir.filePath(QStringLiteral("keyboard.state")).toStdString());
-        profile->device.simulator().setInstant();
+        profile = profileOnTestKeyboard(dir);
     }
 
     void TearDown() override

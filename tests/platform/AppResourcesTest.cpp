@@ -108,3 +108,25 @@ TEST_F(AppResourcesTest, MissingOrBrokenBitmapsAreNullAndHarmless)
     EXPECT_TRUE(AppResources::instance().bitmap(140).isNull());
     EXPECT_TRUE(AppResources::instance().bitmap(999).isNull());  // not a face id at all
 }
+
+TEST_F(AppResourcesTest, TheIconHasTheSizesTheFolderHoldsAndReleaseFreesBitmapsAndIcon)
+{
+    QTemporaryDir folder;
+    for (int size : {16, 256}) {
+        QImage icon(size, size, QImage::Format_ARGB32);
+        icon.fill(QColor(255, 111, 0));
+        ASSERT_TRUE(icon.save(QDir(folder.path()).filePath(QStringLiteral("icon-%1.png").arg(size))));
+    }
+    QImage face(40, 30, QImage::Format_RGB32);
+    face.fill(Qt::black);
+    ASSERT_TRUE(face.save(QDir(folder.path()).filePath(QStringLiteral("101.png"))));
+
+    AppResources::loadFrom(folder.path());
+    EXPECT_EQ(AppResources::instance().appIcon().availableSizes(), (QList<QSize>{QSize(16, 16), QSize(256, 256)}));
+    EXPECT_FALSE(AppResources::instance().bitmap(101).isNull());
+
+    AppResources::release();
+    EXPECT_TRUE(AppResources::instance().bitmap(101).isNull());
+    EXPECT_TRUE(AppResources::instance().appIcon().isNull());
+    EXPECT_EQ(AppResources::instance().font(13).pixelSize(), 13);  // fonts stay for the rest of the run
+}

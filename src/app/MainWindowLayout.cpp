@@ -1,0 +1,171 @@
+#include "MainWindowLayout.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+using namespace MainWindowId;
+
+constexpr ColorRef kGreen = RGB(0, 255, 0);
+
+// Function buttons, in table order.
+constexpr std::array<std::pair<int, SkinRect>, MainWindowLayout::kFunctionButtonCount> kFunctionButtons = {{
+    {Language, {1012, 95, 1142, 130}},
+    {Help, {1077, 20, 1102, 50}},
+    {Hide, {1050, 20, 1075, 50}},
+    {Exit, {1104, 20, 1129, 50}},
+    {Save, {35, 95, 130, 130}},
+    {Open, {150, 95, 245, 130}},
+    {Clear, {265, 95, 395, 130}},
+    {WriteKeys, {430, 95, 550, 130}},
+    {Backlight, {585, 95, 695, 130}},
+    {ReadAll, {740, 95, 850, 130}},
+    {Firmware, {865, 95, 975, 130}},
+    {Layer, {50, 210, 120, 270}},
+}};
+
+// Keys row by row, left to right: KeyIndex, left, top, right, bottom, legend. The navigation
+// block of the second and third rows and the arrow keys start a pixel or two higher.
+constexpr std::array<MainWindowKey, MainWindowLayout::kKeyCount> kKeys = {{
+    {1, {180, 165, 225, 212}, u"Esc"},
+    {2, {277, 165, 327, 212}, u"F1"},
+    {3, {329, 165, 379, 212}, u"F2"},
+    {4, {381, 165, 431, 212}, u"F3"},
+    {5, {433, 165, 483, 212}, u"F4"},
+    {6, {509, 165, 559, 212}, u"F5"},
+    {7, {561, 165, 611, 212}, u"F6"},
+    {8, {613, 165, 663, 212}, u"F7"},
+    {9, {665, 165, 715, 212}, u"F8"},
+    {10, {740, 165, 790, 212}, u"F9"},
+    {11, {792, 165, 842, 212}, u"F10"},
+    {12, {844, 165, 894, 212}, u"F11"},
+    {13, {896, 165, 944, 212}, u"F12"},
+    {75, {972, 165, 1022, 212}, u"PrtSc"},
+    {76, {1024, 165, 1074, 212}, u"ScrLk"},
+    {77, {1076, 165, 1126, 212}, u"Pause"},
+
+    {14, {180, 217, 225, 262}, u"~"},
+    {15, {230, 217, 277, 262}, u"1"},
+    {16, {280, 217, 327, 262}, u"2"},
+    {17, {331, 217, 379, 262}, u"3"},
+    {18, {382, 217, 431, 262}, u"4"},
+    {19, {434, 217, 482, 262}, u"5"},
+    {20, {484, 217, 532, 262}, u"6"},
+    {21, {535, 217, 583, 262}, u"7"},
+    {22, {585, 217, 634, 262}, u"8"},
+    {23, {637, 217, 686, 262}, u"9"},
+    {24, {688, 217, 738, 262}, u"0"},
+    {25, {740, 217, 790, 262}, u"-"},
+    {26, {792, 217, 842, 262}, u"+"},
+    {27, {845, 217, 944, 262}, u"BackSpace"},
+    {78, {972, 215, 1022, 262}, u"Ins"},
+    {79, {1024, 215, 1074, 262}, u"Home"},
+    {80, {1076, 215, 1126, 262}, u"PgUp"},
+
+    {28, {180, 267, 254, 312}, u"Tab"},
+    {29, {257, 267, 307, 312}, u"Q"},
+    {30, {310, 267, 359, 312}, u"W"},
+    {31, {360, 267, 410, 312}, u"E"},
+    {32, {412, 267, 462, 312}, u"R"},
+    {33, {464, 267, 513, 312}, u"T"},
+    {34, {515, 267, 564, 312}, u"Y"},
+    {35, {566, 267, 614, 312}, u"U"},
+    {36, {616, 267, 664, 312}, u"I"},
+    {37, {666, 267, 714, 312}, u"O"},
+    {38, {716, 267, 764, 312}, u"P"},
+    {39, {767, 267, 816, 312}, u"["},
+    {40, {818, 267, 868, 312}, u"]"},
+    {41, {869, 267, 944, 312}, u"\\"},
+    {81, {972, 265, 1022, 312}, u"Del"},
+    {82, {1024, 265, 1074, 312}, u"End"},
+    {83, {1076, 265, 1126, 312}, u"PgDn"},
+
+    {42, {180, 317, 265, 364}, u"Caps Lock"},
+    {43, {267, 317, 317, 364}, u"A"},
+    {44, {319, 317, 369, 364}, u"S"},
+    {45, {371, 317, 420, 364}, u"D"},
+    {46, {422, 317, 472, 364}, u"F"},
+    {47, {474, 317, 523, 364}, u"G"},
+    {48, {525, 317, 574, 364}, u"H"},
+    {49, {576, 317, 625, 364}, u"J"},
+    {50, {627, 317, 676, 364}, u"K"},
+    {51, {678, 317, 727, 364}, u"L"},
+    {52, {729, 317, 778, 364}, u";"},
+    {53, {780, 317, 829, 364}, u"'"},
+    {54, {831, 317, 944, 364}, u"Enter"},
+
+    {55, {180, 367, 295, 414}, u"Shift"},
+    {56, {298, 367, 347, 414}, u"Z"},
+    {57, {349, 367, 398, 414}, u"X"},
+    {58, {400, 367, 449, 414}, u"C"},
+    {59, {451, 367, 500, 414}, u"V"},
+    {60, {502, 367, 551, 414}, u"B"},
+    {61, {553, 367, 602, 414}, u"N"},
+    {62, {604, 367, 653, 414}, u"M"},
+    {63, {655, 367, 704, 414}, u"<"},
+    {64, {707, 367, 756, 414}, u">"},
+    {65, {758, 367, 808, 414}, u"?"},
+    {66, {810, 367, 944, 414}, u"Shift"},
+    {84, {1024, 366, 1074, 414}, u"\u2191"},
+
+    {67, {180, 417, 241, 464}, u"Ctrl"},
+    {68, {243, 417, 309, 464}, u"Win"},
+    {69, {311, 417, 376, 464}, u"Alt"},
+    {70, {378, 417, 675, 464}, u"Space"},
+    {71, {677, 417, 745, 464}, u"Alt"},
+    {72, {747, 417, 813, 464}, u"Win"},
+    {73, {815, 417, 877, 464}, u"Menu"},
+    {74, {879, 417, 944, 464}, u"Ctrl"},
+    {85, {972, 416, 1022, 464}, u"\u2190"},
+    {86, {1024, 416, 1074, 464}, u"\u2193"},
+    {87, {1076, 416, 1126, 464}, u"\u2192"},
+}};
+
+SkinButton greenWhenChecked(SkinButton label)
+{
+    label.checkedTextColor = kGreen;
+    return label;
+}
+
+std::vector<SkinButton> buildRecords()
+{
+    std::vector<SkinButton> table;
+    table.reserve(MainWindowLayout::kRecordCount);
+    for (const auto& [id, rect] : kFunctionButtons) table.push_back(SkinButton::button(id, rect));
+    for (const MainWindowKey& key : kKeys) {
+        SkinButton b = SkinButton::button(KeyBase + key.keyIndex, key.rect);
+        b.keyIndex = key.keyIndex;
+        table.push_back(b);
+    }
+    // Labels: font 13 and grey text are the record defaults. The language label names the
+    // language a click switches to.
+    table.push_back(SkinButton::label(LanguageLabel, {1012, 101, 1142, 130}, u"English", u"简体中文"));
+    table.push_back(SkinButton::label(70, {35, 101, 130, 130}, u"保存配置", u"Save"));
+    table.push_back(SkinButton::label(71, {150, 101, 245, 130}, u"打开配置", u"Open"));
+    table.push_back(SkinButton::label(72, {295, 101, 395, 130}, u"清空配置", u"Clear"));
+    table.push_back(SkinButton::label(73, {435, 101, 550, 130}, u"写入按键", u"WriteKeys"));
+    table.push_back(SkinButton::label(74, {585, 101, 695, 130}, u"设置背光", u"LightSet"));
+    table.push_back(SkinButton::label(75, {720, 101, 850, 130}, u"读取配置", u"ReadAll"));
+    table.push_back(SkinButton::label(76, {880, 101, 985, 130}, u"固件升级", u"Update"));
+    table.push_back(greenWhenChecked(SkinButton::label(LevelUpLabel, {55, 190, 110, 210}, u"上档键", u"LevelUp")));
+    table.push_back(greenWhenChecked(SkinButton::label(LevelDnLabel, {55, 270, 110, 300}, u"下档键", u"LevelDn")));
+    return table;
+}
+
+}  // namespace
+
+const std::vector<SkinButton>& MainWindowLayout::records()
+{
+    static const std::vector<SkinButton> table = buildRecords();
+    return table;
+}
+
+std::span<const MainWindowKey> MainWindowLayout::keys() { return kKeys; }
+
+const SkinButton* MainWindowLayout::record(int id)
+{
+    const auto& table = records();
+    const auto it = std::find_if(table.begin(), table.end(), [id](const SkinButton& b) { return b.id == id; });
+    return it == table.end() ? nullptr : &*it;
+}

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "CSkinDialog.h"
+#include "CollectionListBox.h"
+#include "KeyEventInput.h"
+#include "KeyMapWorkingState.h"
+#include "KeyRecorders.h"
+
+#include <QPointer>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class CSkinScrollBar;
+class KeyboardProfile;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class TipPopup;
+
+// The window in which the user decides what one key (the profile's selectedKey) does on one
+// layer (currentLayer). Seven pages, chosen by tabs: single key or combination, macro,
+// emulation, multimedia, mouse, function, power. It works on copies (KeyMapWorkingState) and
+// stores the page that shows into the profile only on its OK record; Cancel, the close button,
+// Enter, Escape and the window manager end it without storing.
+//
+//   CZelkDialogKeyMapSettings window(profile);
+//   if (Prompts::current().runModal(window) == QDialog::Accepted) ... repaint the keyboard
+//
+// A click first closes what is open: an in-place edit is committed, a running recorder is
+// stopped; only OK and Cancel then go on to act. While an in-place edit is open, Enter in it
+// commits it and Escape in it takes back what was typed; neither closes the window. A way of
+// closing other than OK drops an open edit with the rest of the window's work.
+//
+// Keys are recorded through the device library's key hook: a record button (104, 107, 207,
+// 302) installs it for this window, every key event then arrives as message 0x466, and the
+// next click, or the window's end in any way, removes it and keeps what was recorded.
+class CZelkDialogKeyMapSettings : public CSkinDialog {
+public:
+    explicit CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent = nullptr);
+    ~CZelkDialogKeyMapSettings() override;
+
+    // The window's 202 records in table order (the skin generator draws the faces from them).
+    static const std::vector<SkinButton>& records();
+
+    // The page showing, 1 to 7.
+    int page() const { return currentPage_; }
+    const KeyMapWorkingState& working() const { return work_; }
+    // Whether the in-place edit is open over a collection row (rename) or a delay line.
+    bool isRenameOpen() const { return renameOpen; }
+    bool isDelayEditOpen() const { return delayEditOpen; }
+
+    // Which recorder runs, if any.
+    bool isCapturingSingle() const { return captureSingle; }
+    bool isRecordingCombo() const { return recordingCombo; }
+    bool isRecordingMacro() const { return recordingMacro; }
+    bool isRecordingEmulation() const { return recordingEmulation; }
+
+    // Every way of ending the window comes through here: an open in-place edit, a running
+    // recorder (with the key hook) and the tip go first, so nothing acts on a closing window.
+    void done(int result) override;
+
+    // The key hook's events (0x466); other messages go to the base.
+    void onWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+
+protected:
+    void initDialog() override;
+    void buttonClicked(SkinButton& button) override;
+    int currentPage() const override { return currentPage_; }
+    ImageIds imageIds() const override;
+    void beforePaint() override;
+    void paintOver(QPainter& painter) override;
+    void hoverImageDrawn(const SkinButton& button) override;
+    // Keyboard pre-translation of the edits, and the rename's commit on focus loss.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The right button opens the macro's action menu.
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // Hidden by any means but minimising: no recorder keeps the keys hooked.
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    // Opening and pages.
+    void createControls();
+    void placeControls();
+    void switchToPage(int page);
+    void placeBar(CSkinScrollBar& bar, const KeyMapBar& placement);
+    CollectionListBox* listBoxOfPage();
+    SkinButton* record(int id);
+
+    // Painting: the page's captions, checks and edit texts from the working state.
+    void refreshPage();
+    void refreshSingleAndCombo();
+    void refreshMacro();
+    void refreshEmulation();
+    void refreshChoices();
+
+    // Clicks.
+    void performAction(SkinButton& button);
+    bool listBoxAction(CollectionListBox& list, int id);
+    void choose(SkinButton& button);
+    void clearPage();
+    void pageAction(SkinButton& button);
+    void onVerticalScroll(CSkinScrollBar& bar, int code, int position);
+
+    // Page 1: "Uniques" or "Combo".
+    void setSingleKeyMode(bool single);
+    // Page 2: play modes, delay modes and the two number edits; page 3's delay edit.
+    void setPlayMode(int mode);
+    void setAutoDelay(bool autoDelay);
+    void timesEditChanged();
+    void delayEditChanged();
+    void applyMacroDelayEdit();
+    void commitActions(int page);
+    // Page 2: the action rows' menu and its commands.
+    void showMacroMenu(int position, QPoint globalPoint);
+    void macroMenuCommand(int command);
+
+    // The in-place edit.
+    void openInPlaceEdit(const CollectionListBox::EditRequest& request, bool rename);
+    void commitInPlaceEdit();
+    void takeBackInPlaceEdit();
+    void closeInPlaceEdit();
+
+    // The key recorders.
+    bool recorderRunning() const;
+    bool stopRecorderForClick(int clickedId);
+    void startRecorder(SkinButton& button);
+    void stopRecorder();
+    bool mayStart(int buttonId) const;
+    void prepareRecording(int buttonId);
+    void recordKey(const KeyEvent& event);
+    void captureSingleKey(const KeyEvent& event);
+    void showRecorderLabels(int buttonId, bool running);
+    bool* runningFlagOf(int buttonId);
+
+    KeyboardProfile& profile_;
+    KeyMapWorkingState work_;
+    int currentPage_ = 1;
+    bool renameOpen = false;
+    bool delayEditOpen = false;
+    QString inPlaceOpenedText_;  // what the open edit started with, for Escape
+    QString tipWanted_;          // the tip of the record hovered in the current paint
+
+    // Key event capture.
+    std::int64_t lastEventTime = 0;
+    int lastEventCode = -1;
+    bool captureSingle = false;
+    bool recordingCombo = false;
+    bool recordingMacro = false;
+    bool recordingEmulation = false;
+    KeyRecorders::KeyDownFlags keyDown{};
+    int menuRecord = -1;  // table position of the right-clicked action row
+    bool hookInstalled_ = false;
+    bool captureBoxOpen_ = false;  // the single-key capture's message box is showing
+    QPointer<QMenu> macroMenu_;
+
+    TipPopup* tipControl = nullptr;
+    QLineEdit* timesEdit = nullptr;     // 1001
+    QLineEdit* delayEdit = nullptr;     // 1002
+    QLineEdit* inPlaceEdit = nullptr;   // 1003
+    QPlainTextEdit* comboText = nullptr;  // 1005
+    CSkinScrollBar* collectionScroll = nullptr;  // 1006
+    CSkinScrollBar* actionScroll = nullptr;      // 1007
+    std::vector<CollectionListBox> listBoxes_;   // pages 1 to 3
+};
