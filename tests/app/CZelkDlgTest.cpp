@@ -1,5 +1,5 @@
 // The main window with its real faces on a simulated keyboard of each test's own, driven by
-// clicks at the described coordinates. Nested windows and message boxes go to ScriptedPrompts.
+// clicks at the layout's coordinates. Nested windows and message boxes go to ScriptedPrompts.
 #include "CZelkDlg.h"
 
 #include "AppTestSupport.h"

@@ -39,7 +39,7 @@ TEST(MainWindowLayout, FunctionButtonsComeFirstInTheirOrderWithTheirRectangles)
     }
 }
 
-TEST(MainWindowLayout, EveryKeyOnceWithItsIdAndTheDescribedRowRectangles)
+TEST(MainWindowLayout, EveryKeyOnceWithItsIdAndItsRowRectangle)
 {
     const auto& table = MainWindowLayout::records();
     const auto keys = MainWindowLayout::keys();

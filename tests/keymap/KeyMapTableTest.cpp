@@ -52,7 +52,7 @@ TEST(KeyMapTable, RecordsSitAtTheirPositionsWithTheirRectangles)
     }
 }
 
-TEST(KeyMapTable, OnlyTheDescribedSlotsAreEmpty)
+TEST(KeyMapTable, OnlyTheReservedSlotsAreEmpty)
 {
     std::set<int> empty;
     for (std::size_t i = 0; i < table().size(); ++i)

@@ -79,7 +79,7 @@ TEST(ActionListXml, RoundTripKeepsEveryFieldOfEveryLevel)
     EXPECT_TRUE(sameList(read, collection));
 }
 
-TEST(ActionListXml, ReadsTheDescribedEdgeCases)
+TEST(ActionListXml, ReadsGapsRepeatsAndMissingAttributes)
 {
     struct Case {
         const char* name;

@@ -24,7 +24,7 @@ std::u16string documentOf(const KeyboardProfile& profile)
     return document.GetText();
 }
 
-TEST(ProfileDocumentWriter, FreshProfileGivesTheDescribedFileByteForByte)
+TEST(ProfileDocumentWriter, FreshProfileGivesTheExpectedFileByteForByte)
 {
     std::u16string expected = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<VornicTamsk>\r\n";
     expected += u"<PredefinedCombo>\r\n" + emptyList(6) + u"</PredefinedCombo>\r\n";
