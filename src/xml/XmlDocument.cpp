@@ -6,6 +6,7 @@
 #include "XmlTokenizer.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -32,6 +33,13 @@ bool XmlDocument::SetText(std::u16string_view text)
     report_.clear();
     parse();
     return CheckWellFormed();
+}
+
+void XmlDocument::Reserve(std::size_t textLength, std::int32_t elements)
+{
+    text_.reserve(std::min(textLength, kMaxTextLength));
+    // Record 0 stands for the document; the elements come after it.
+    index_.reserve(elements < std::numeric_limits<std::int32_t>::max() ? elements + 1 : elements);
 }
 
 bool XmlDocument::LoadFromFile(const std::u16string& path)

@@ -54,6 +54,11 @@ public:
     explicit XmlDocument(std::u16string_view text) { SetText(text); }
 
     bool SetText(std::u16string_view text);
+    // Makes room for a text of `textLength` characters and an index of `elements` elements in
+    // all, for a caller that knows how large the document it builds will become: the text and
+    // the index then take their memory once instead of growing step by step. Changes nothing
+    // else. A parse (SetText, LoadFromFile) sizes the index afresh, so reserve after it.
+    void Reserve(std::size_t textLength, std::int32_t elements);
     const std::u16string& GetText() const { return text_; }
     const std::u16string& GetReport() const { return report_; }
     bool CheckWellFormed() const;

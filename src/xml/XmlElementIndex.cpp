@@ -22,6 +22,11 @@ void XmlElementIndex::clear(std::int32_t capacity)
     (*this)[0] = XmlElementRecord{};
 }
 
+void XmlElementIndex::reserve(std::int32_t capacity)
+{
+    grow(std::min(capacity, kMaxCapacity));
+}
+
 std::int32_t XmlElementIndex::allocateGrowing()
 {
     grow(capacity_ < kMaxCapacity - capacity_ / 2 ? capacity_ + capacity_ / 2 + 1 : kMaxCapacity);

@@ -48,6 +48,9 @@ public:
 
     // Empties the index to a cleared record 0 with room for at least `capacity` records.
     void clear(std::int32_t capacity);
+    // Makes room for at least `capacity` records in all, so that handing them out never grows
+    // the index; it still grows by half beyond them.
+    void reserve(std::int32_t capacity);
     // Hands out the next record index, growing the index by half when it is full.
     std::int32_t allocate() { return nextFree_ < capacity_ ? nextFree_++ : allocateGrowing(); }
     std::int32_t nextFree() const { return nextFree_; }

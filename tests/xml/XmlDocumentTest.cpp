@@ -630,6 +630,83 @@ TEST(XmlDocumentEdits, DeepSplicesReachEveryAncestor)
     EXPECT_EQ(d.Index()[1].length, static_cast<std::int32_t>(d.GetText().size()));
 }
 
+// ---- Reserving room ------------------------------------------------------------------------
+
+// Builds a document shaped like a profile file, with values that need escaping.
+void buildProfileLike(XmlDocument& d)
+{
+    d.AddElement(u"root");
+    d.EnterElement();
+    for (int section = 0; section < 3; ++section) {
+        d.AddElement(u"List");
+        d.SetAttribute(u"SizeOfView", section * 3);
+        d.SetAttribute(u"Delay", -30);
+        d.EnterElement();
+        for (int i = 0; i < 40; ++i) {
+            d.AddElement(u"x");
+            d.SetAttribute(u"ID", i);
+            d.SetAttribute(u"t1", i % 2 ? u"<50 ms>" : u"A & \"B\" '\u4E2D' Down");
+            d.EnterElement();
+            d.AddElement(u"List");
+            d.SetAttribute(u"Cycles", 1);
+            d.LeaveElement();
+        }
+        d.LeaveElement();
+    }
+    d.LeaveElement();
+}
+
+// A reservation changes where the memory comes from, never what is built in it: the same
+// calls give the same text and an index that matches it. Within the reservation the text is
+// never copied to a new place.
+TEST(XmlDocumentReserve, BuildsTheSameDocumentWithoutMovingTheText)
+{
+    XmlDocument plain(kDeclaration);
+    buildProfileLike(plain);
+    const std::size_t length = plain.GetText().size();
+    const std::int32_t elements = plain.Index().nextFree() - 1;
+
+    struct Case {
+        std::size_t textLength;
+        std::int32_t elements;
+        bool textStays;
+    };
+    const Case cases[] = {
+        {length, elements, true},          // exactly what the document needs
+        {length * 2, elements * 2, true},  // more than it needs
+        {length / 3, elements / 3, false}, // too little: it grows past the reservation
+        {0, 0, false},
+    };
+    for (const Case& c : cases) {
+        XmlDocument reserved(kDeclaration);
+        reserved.Reserve(c.textLength, c.elements);
+        const char16_t* before = reserved.GetText().data();
+        buildProfileLike(reserved);
+        EXPECT_EQ(reserved.GetText(), plain.GetText()) << c.textLength;
+        EXPECT_EQ(reserved.Index().nextFree(), plain.Index().nextFree()) << c.textLength;
+        EXPECT_INDEX_MATCHES_TEXT(reserved) << c.textLength;
+        if (c.textStays) {
+            EXPECT_EQ(reserved.GetText().data(), before) << c.textLength;
+        }
+    }
+}
+
+// Reserving keeps the text, the position and the report as they are.
+TEST(XmlDocumentReserve, ChangesNothingElse)
+{
+    XmlDocument d(u"<r><a/><b/></r>");
+    ASSERT_TRUE(d.FindElement(u"r") && d.EnterElement() && d.FindElement(u"b"));
+    const std::u16string report = d.GetReport();
+    d.Reserve(10000, 500);
+    EXPECT_EQ(d.GetText(), u"<r><a/><b/></r>");
+    EXPECT_EQ(d.GetReport(), report);
+    EXPECT_EQ(d.TagName(d.CurrentPos()), u"b");
+    EXPECT_EQ(d.TagName(d.ParentPos()), u"r");
+    d.Reserve(1, 1);  // smaller than what the document holds
+    EXPECT_EQ(d.GetText(), u"<r><a/><b/></r>");
+    EXPECT_INDEX_MATCHES_TEXT(d);
+}
+
 // ---- Report --------------------------------------------------------------------------------
 
 TEST(XmlDocumentReport, EntriesPutEachValueInItsAttribute)

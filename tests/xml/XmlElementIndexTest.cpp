@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 TEST(XmlElementIndex, GrowsAcrossSegmentsWithoutMovingFullOnes)
@@ -28,6 +30,33 @@ TEST(XmlElementIndex, GrowsAcrossSegmentsWithoutMovingFullOnes)
     index.clear(8);
     EXPECT_EQ(index.nextFree(), 1);
     EXPECT_EQ(index[0].firstChild, 0);
+}
+
+// Records handed out within a reservation never move, not even those of a partly used last
+// segment, which growing would replace; past the reservation the index grows as before.
+TEST(XmlElementIndex, ReservedRecordsStayInPlace)
+{
+    XmlElementIndex index;
+    index.clear(8);
+    const std::int32_t reserved = 2 * XmlElementIndex::kSegmentSize + 100;
+    index.reserve(reserved);
+    EXPECT_GE(index.capacity(), reserved);
+    index.reserve(5);  // a smaller reservation gives nothing back
+    EXPECT_GE(index.capacity(), reserved);
+
+    std::vector<const XmlElementRecord*> places;
+    for (std::int32_t i = 1; i < reserved; ++i) {
+        const std::int32_t r = index.allocate();
+        ASSERT_EQ(r, i);
+        index[r].start = i;
+        places.push_back(&index[r]);
+    }
+    for (std::int32_t i = 1; i < reserved; ++i)
+        ASSERT_EQ(&index[i], places[static_cast<std::size_t>(i - 1)]) << i;
+    for (std::int32_t i = 0; i < 1000; ++i)
+        index[index.allocate()].start = reserved + i;
+    for (std::int32_t i = 1; i < reserved + 1000; ++i)
+        ASSERT_EQ(index[i].start, i);
 }
 
 TEST(XmlElementIndex, KeepsTagLengthsBeyondThePackedFieldsWhole)
