@@ -568,6 +568,11 @@ std::u16string XmlDocument::EncodeEntities(std::u16string_view text, int flags)
     return XmlEntities::encode(text, flags);
 }
 
+std::size_t XmlDocument::EncodedLength(std::u16string_view text, int flags)
+{
+    return XmlEntities::encodedLength(text, flags);
+}
+
 std::u16string XmlDocument::DecodeEntities(std::u16string_view text, int flags)
 {
     return XmlEntities::decode(text, flags);

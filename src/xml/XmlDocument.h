@@ -75,6 +75,8 @@ public:
     std::u16string GetAttribute(std::u16string_view name) const;
 
     static std::u16string EncodeEntities(std::u16string_view text, int flags = 0);
+    // The length of what EncodeEntities returns, without making it.
+    static std::size_t EncodedLength(std::u16string_view text, int flags = 0);
     static std::u16string DecodeEntities(std::u16string_view text, int flags = 0);
     static void AddReportEntry(std::u16string& report, std::u16string_view entry, std::optional<std::u16string_view> text,
                                int flags, int number = -1, int number2 = -1);

@@ -113,15 +113,14 @@ std::u16string XmlEntities::encode(std::u16string_view text, int flags)
     return out;
 }
 
-void XmlEntities::append(std::u16string& out, std::u16string_view text, int flags)
+namespace {
+
+// Hands the escaped text to `put` piece by piece: runs copied as they are and replacements.
+template <typename Put>
+void escape(std::u16string_view text, int flags, Put put)
 {
-    const bool attribute = (flags & kAttributeMode) != 0;
-    const bool keepReferences = (flags & kKeepReferences) != 0;
-    const auto put = [&](std::u16string_view piece) {
-        if (out.size() + piece.size() > out.capacity())
-            out.reserve(std::max(out.capacity() * 4, out.size() + piece.size()));
-        out += piece;
-    };
+    const bool attribute = (flags & XmlEntities::kAttributeMode) != 0;
+    const bool keepReferences = (flags & XmlEntities::kKeepReferences) != 0;
     std::size_t run = 0;  // start of the characters copied as they are
     for (std::size_t i = 0; i < text.size(); ++i) {
         std::u16string_view replacement;
@@ -159,6 +158,30 @@ void XmlEntities::append(std::u16string& out, std::u16string_view text, int flag
         run = i + 1;
     }
     put(text.substr(run));
+}
+
+}  // namespace
+
+void XmlEntities::append(std::u16string& out, std::u16string_view text, int flags)
+{
+    escape(text, flags, [&out](std::u16string_view piece) {
+        if (out.size() + piece.size() > out.capacity())
+            out.reserve(std::max(out.capacity() * 4, out.size() + piece.size()));
+        out += piece;
+    });
+}
+
+std::size_t XmlEntities::encodedLength(std::u16string_view text, int flags)
+{
+    std::size_t length = 0;
+    escape(text, flags, [&length](std::u16string_view piece) { length += piece.size(); });
+    return length;
+}
+
+char16_t* XmlEntities::encodeInto(char16_t* out, std::u16string_view text, int flags)
+{
+    escape(text, flags, [&out](std::u16string_view piece) { out = std::copy(piece.begin(), piece.end(), out); });
+    return out;
 }
 
 char32_t XmlEntities::codePointOfReference(std::u16string_view name)

@@ -13,6 +13,10 @@ public:
     static std::u16string encode(std::u16string_view text, int flags);
     // Appends the escaped text to `out`.
     static void append(std::u16string& out, std::u16string_view text, int flags);
+    // How long the escaped text is, without making it.
+    static std::size_t encodedLength(std::u16string_view text, int flags);
+    // Writes the escaped text, encodedLength() characters, at `out`; returns where it ends.
+    static char16_t* encodeInto(char16_t* out, std::u16string_view text, int flags);
     static std::u16string decode(std::u16string_view text, int flags);
 
     // Code point of a reference name ("#65", "#x41", "amp"); 0 when it names nothing usable.

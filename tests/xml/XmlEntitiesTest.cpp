@@ -1,4 +1,5 @@
 #include "XmlDocument.h"
+#include "XmlEntities.h"
 #include "XmlNamedReferences.h"
 
 #include <gtest/gtest.h>
@@ -138,8 +139,15 @@ TEST(XmlEntities, EncodesForTextAndForAttributes)
         {u"", 0, u""},
         {u"\U0001F600\u4E2D", 0x100, u"\U0001F600\u4E2D"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(XmlDocument::EncodeEntities(c.text, c.flags), c.encoded) << label(c.text);
+        // Measuring and writing in place give the same as making the string.
+        EXPECT_EQ(XmlDocument::EncodedLength(c.text, c.flags), c.encoded.size()) << label(c.text);
+        std::u16string written(c.encoded.size() + 1, u'#');
+        const char16_t* end = XmlEntities::encodeInto(written.data(), c.text, c.flags);
+        EXPECT_EQ(end - written.data(), static_cast<std::ptrdiff_t>(c.encoded.size())) << label(c.text);
+        EXPECT_EQ(written, std::u16string(c.encoded) + u'#') << label(c.text);
+    }
 }
 
 TEST(XmlEntities, AttributeEncodingRoundTrips)
