@@ -1,14 +1,22 @@
 #include "ProfileDocumentWriter.h"
 
 #include "KeyboardProfile.h"
+#include "ProfileDocumentSize.h"
 #include "ProfileFileNames.h"
 #include "XmlDocument.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace names = ProfileFileNames;
 
 void ProfileDocumentWriter::write(const KeyboardProfile& profile, XmlDocument& document)
 {
     document.SetText(names::kDeclaration);
+    // A large profile makes a document of tens of megabytes: its memory is taken once.
+    const ProfileDocumentSize size = ProfileDocumentSize::of(profile);
+    document.Reserve(size.textLength(),
+                     static_cast<std::int32_t>(std::min<std::size_t>(size.elements(), INT32_MAX)));
     document.AddElement(names::kRoot);
     document.EnterElement();
     writeCollection(document, names::kCombos, profile.predefinedCombo);
