@@ -6,6 +6,8 @@
 #include "XmlTokenizer.h"
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -17,10 +19,26 @@ std::u16string_view lineBreakOf(int flags)
     return (flags & XmlDocument::kAddNoLineBreaks) ? std::u16string_view() : kLineBreak;
 }
 
-std::u16string decimal(int value)
+// Writes a number in decimal ("%d") at the end of `buffer`; returns the digits.
+std::u16string_view decimal(int value, char16_t (&buffer)[12])
 {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
+    char16_t* begin = std::end(buffer);
+    // Taken apart on the negative side, where every int has a value.
+    int rest = value < 0 ? value : -value;
+    do {
+        *--begin = static_cast<char16_t>(u'0' - rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (value < 0)
+        *--begin = u'-';
+    return {begin, static_cast<std::size_t>(std::end(buffer) - begin)};
+}
+
+bool overlaps(std::u16string_view view, const std::u16string& text)
+{
+    const std::less<const char16_t*> before;
+    return !view.empty() && !text.empty() && before(view.data(), text.data() + text.size()) &&
+           before(text.data(), view.data() + view.size());
 }
 
 }  // namespace
@@ -336,17 +354,30 @@ std::int32_t XmlDocument::skipWhiteSpaceToMarkup(std::int32_t at) const
 
 bool XmlDocument::splice(std::int32_t at, std::int32_t removed, std::u16string_view inserted)
 {
-    const std::size_t length = text_.size() - static_cast<std::size_t>(removed) + inserted.size();
+    if (overlaps(inserted, text_)) {
+        // The text may move while it makes room; the inserted characters go first.
+        const std::u16string copy(inserted);
+        return splice(at, removed, copy);
+    }
+    char16_t* gap = openGap(at, removed, inserted.size());
+    if (gap != nullptr)
+        std::copy(inserted.begin(), inserted.end(), gap);
+    return gap != nullptr;
+}
+
+char16_t* XmlDocument::openGap(std::int32_t at, std::int32_t removed, std::size_t inserted)
+{
+    const std::size_t length = text_.size() - static_cast<std::size_t>(removed) + inserted;
     if (length > kMaxTextLength)
-        return false;
+        return nullptr;
     // Room for half as much again, so a run of additions doesn't copy the text each time.
     if (length > text_.capacity())
         text_.reserve(length + length / 2 + 128);
-    text_.replace(static_cast<std::size_t>(at), static_cast<std::size_t>(removed), inserted);
+    text_.replace(static_cast<std::size_t>(at), static_cast<std::size_t>(removed), inserted, u' ');
     attributesOf_ = -1;
     if (openMarkupAt_ >= at)
-        openMarkupAt_ += static_cast<std::int32_t>(inserted.size()) - removed;
-    return true;
+        openMarkupAt_ += static_cast<std::int32_t>(inserted) - removed;
+    return text_.data() + at;
 }
 
 void XmlDocument::shiftRecords(std::int32_t enclosing, std::int32_t at, std::int32_t delta)
@@ -478,12 +509,22 @@ void XmlDocument::linkBefore(std::int32_t parent, std::int32_t ref, std::int32_t
     index_[ref].prev = record;
 }
 
-bool XmlDocument::SetAttribute(std::u16string_view name, int value) { return SetAttribute(name, decimal(value)); }
+bool XmlDocument::SetAttribute(std::u16string_view name, int value)
+{
+    char16_t digits[12];
+    return SetAttribute(name, decimal(value, digits));
+}
 
 bool XmlDocument::SetAttribute(std::u16string_view name, std::u16string_view value)
 {
     if ((flags_ & kReadStream) || currentPos_ == 0 || !XmlTokenizer::isWritableName(name, false))
         return false;
+    if (overlaps(name, text_) || overlaps(value, text_)) {
+        // Name or value lie in the text, which moves as it makes room: they go first.
+        const std::u16string ownName(name);
+        const std::u16string ownValue(value);
+        return SetAttribute(ownName, ownValue);
+    }
     const std::int32_t record = currentPos_;
     const std::int32_t start = index_[record].start;
     const std::int32_t startTag = index_.startTagLength(record);
@@ -498,29 +539,42 @@ bool XmlDocument::SetAttribute(std::u16string_view name, std::u16string_view val
         }
     }
 
+    // What goes before the quoted value: nothing when the value is replaced, "=" after a bare
+    // name, else the whole new attribute after an empty value for a dangling "=".
     std::int32_t at = 0;
     std::int32_t removed = 0;
-    std::u16string inserted;
-    inserted.reserve(name.size() + value.size() + value.size() / 8 + 8);
+    std::u16string_view dangling;
+    std::u16string_view opening;
     if (span.found && span.hasValue) {
         at = span.valueStart;
         removed = span.valueEnd - span.valueStart;
     } else if (span.found) {
         at = span.nameEnd;
-        inserted += u'=';
+        opening = u"=";
     } else {
         at = span.lastTokenEnd;
         if (span.danglingEquals)
-            inserted += u"\"\"";
-        inserted.append(u" ").append(name).append(u"=");
+            dangling = u"\"\"";
+        opening = u" ";
     }
-    inserted += u'"';
-    XmlEntities::append(inserted, value, XmlEntities::kAttributeMode);
-    inserted += u'"';
+    const bool named = !span.found;
+    const std::size_t escaped = XmlEntities::encodedLength(value, XmlEntities::kAttributeMode);
+    const std::size_t size = dangling.size() + opening.size() + (named ? name.size() + 1 : 0) + escaped + 2;
     at += start;
-    if (!splice(at, removed, inserted))
+    char16_t* out = openGap(at, removed, size);
+    if (out == nullptr)
         return false;
-    const auto delta = static_cast<std::int32_t>(inserted.size()) - removed;
+    out = std::copy(dangling.begin(), dangling.end(), out);
+    out = std::copy(opening.begin(), opening.end(), out);
+    if (named) {
+        out = std::copy(name.begin(), name.end(), out);
+        *out++ = u'=';
+    }
+    *out++ = u'"';
+    out = XmlEntities::encodeInto(out, value, XmlEntities::kAttributeMode);
+    *out = u'"';
+
+    const auto delta = static_cast<std::int32_t>(size) - removed;
     index_.setTagLengths(record, startTag + delta, index_.endTagLength(record));
     shiftRecords(record, at, delta);
     if (!span.found && !span.danglingEquals) {
@@ -532,7 +586,7 @@ bool XmlDocument::SetAttribute(std::u16string_view name, std::u16string_view val
         added.hasValue = true;
         added.quoted = true;
         added.valueStart = added.nameEnd + 1;
-        added.valueEnd = span.lastTokenEnd + static_cast<std::int32_t>(inserted.size());
+        added.valueEnd = span.lastTokenEnd + static_cast<std::int32_t>(size);
         added.lastTokenEnd = added.valueEnd;
         attributes_.push_back(added);
         attributesEnd_.lastTokenEnd = added.valueEnd;

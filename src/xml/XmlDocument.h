@@ -125,6 +125,9 @@ private:
     bool tagNameIs(std::int32_t record, std::u16string_view name) const;
     // Replaces `removed` characters at `at`; false (nothing changed) when the text would get too long.
     bool splice(std::int32_t at, std::int32_t removed, std::u16string_view inserted);
+    // Replaces `removed` characters at `at` with room for `inserted` characters and returns
+    // where they go; null (nothing changed) when the text would get too long.
+    char16_t* openGap(std::int32_t at, std::int32_t removed, std::size_t inserted);
     std::int32_t skipWhiteSpaceToMarkup(std::int32_t at) const;
     void shiftRecords(std::int32_t enclosing, std::int32_t at, std::int32_t delta);
     bool followPath(std::int32_t enclosing);

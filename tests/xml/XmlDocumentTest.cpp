@@ -530,6 +530,23 @@ TEST(XmlDocumentAttributes, SettingsInARowMatchSettingsAfterAFreshParse)
     }
 }
 
+// A name or value may be a piece of the document's own text, which moves when it grows.
+TEST(XmlDocumentAttributes, TakesNameAndValueFromItsOwnText)
+{
+    std::u16string text = u"<e a=\"1\"/>";
+    text.append(2000, u'x');
+    XmlDocument d(text);
+    ASSERT_TRUE(d.FindElement(u"e"));
+    const std::u16string_view own = d.GetText();
+    ASSERT_TRUE(d.SetAttribute(own.substr(1, 1), own));  // "e" = the whole text
+    EXPECT_EQ(d.GetAttribute(u"e"), text);
+    const std::u16string_view after = d.GetText();
+    ASSERT_TRUE(d.SetAttribute(after.substr(3, 1), after.substr(0, 9)));  // "a" = "<e a=\"1\" "
+    EXPECT_EQ(d.GetAttribute(u"a"), u"<e a=\"1\" ");
+    EXPECT_EQ(d.GetAttribute(u"e"), text);
+    EXPECT_INDEX_MATCHES_TEXT(d);
+}
+
 TEST(XmlDocumentAttributes, ReadingFollowsTheDocumentFlags)
 {
     XmlDocument d(u"<e a='  x  y  ' B='1'/>");
