@@ -177,44 +177,45 @@ bool XmlDocument::LeaveElement()
     return true;
 }
 
-XmlDocument::ElementMarkup XmlDocument::composeElement(std::u16string_view name, std::u16string_view value, int flags)
+XmlDocument::ElementMarkup XmlDocument::composeElement(std::u16string& out, std::u16string_view name,
+                                                       std::u16string_view value, int flags)
 {
     ElementMarkup e;
-    e.text.reserve(name.size() * 2 + value.size() + 8);
-    e.text += u'<';
-    e.text += name;
+    out.clear();
+    out += u'<';
+    out += name;
     if (value.empty()) {
         if (flags & kAddStartTagOnly)
-            e.text += u'>';
+            out += u'>';
         else
-            e.text += (flags & kAddSpacedEmpty) ? u" />" : u"/>";
-        e.startTag = static_cast<std::int32_t>(e.text.size());
+            out += (flags & kAddSpacedEmpty) ? u" />" : u"/>";
+        e.startTag = static_cast<std::int32_t>(out.size());
         return e;
     }
-    e.text += u'>';
-    e.startTag = static_cast<std::int32_t>(e.text.size());
+    out += u'>';
+    e.startTag = static_cast<std::int32_t>(out.size());
     if (flags & kAddCdata) {
         // A section can't hold its own terminator; it is split around every "]]>".
-        e.text += u"<![CDATA[";
+        out += u"<![CDATA[";
         for (std::size_t from = 0;;) {
             const std::size_t at = value.find(u"]]>", from);
             if (at == std::u16string_view::npos) {
-                e.text += value.substr(from);
+                out += value.substr(from);
                 break;
             }
-            e.text += value.substr(from, at - from);
-            e.text += u"]]]]><![CDATA[>";
+            out += value.substr(from, at - from);
+            out += u"]]]]><![CDATA[>";
             from = at + 3;
         }
-        e.text += u"]]>";
+        out += u"]]>";
     } else {
-        e.text += XmlEntities::encode(value, flags);
+        XmlEntities::append(out, value, flags);
     }
-    const std::size_t endStart = e.text.size();
-    e.text += u"</";
-    e.text += name;
-    e.text += u'>';
-    e.endTag = static_cast<std::int32_t>(e.text.size() - endStart);
+    const std::size_t endStart = out.size();
+    out += u"</";
+    out += name;
+    out += u'>';
+    e.endTag = static_cast<std::int32_t>(out.size() - endStart);
     return e;
 }
 
@@ -238,22 +239,39 @@ bool XmlDocument::AddElement(std::u16string_view name, std::u16string_view value
 
     const std::int32_t parent = asChild ? currentPos_ : parentPos_;
     const std::int32_t ref = asChild ? childPos_ : currentPos_;
-    const ElementMarkup element = composeElement(name, value, flags);
+    // Composed apart first: name and value may be pieces of the text, which moves as it grows.
+    const ElementMarkup element = composeElement(markup_, name, value, flags);
     Insertion insertion;
     if (ref != 0)
-        insertion = besideReference(ref, element, flags);
+        insertion = besideReference(ref, flags);
     else if (parent != 0 && index_.endTagLength(parent) == 0)
-        insertion = openingUp(parent, element, flags);
+        insertion = openingUp(parent, flags);
     else
-        insertion = insideParent(parent, element, flags);
-    if (insertion.at < 0 || !splice(insertion.at, insertion.removed, insertion.text))
+        insertion = insideParent(parent, flags);
+    if (insertion.at < 0)
         return false;
-    shiftRecords(parent, insertion.at, static_cast<std::int32_t>(insertion.text.size()) - insertion.removed);
+    const std::size_t size = insertion.before.size() + markup_.size() + insertion.after.size() +
+                             (insertion.closeParent ? 2 + static_cast<std::size_t>(insertion.parentNameLength) : 0);
+    char16_t* out = openGap(insertion.at, insertion.removed, size);
+    if (out == nullptr)
+        return false;
+    out = std::copy(insertion.before.begin(), insertion.before.end(), out);
+    out = std::copy(markup_.begin(), markup_.end(), out);
+    out = std::copy(insertion.after.begin(), insertion.after.end(), out);
+    if (insertion.closeParent) {
+        // The parent's name lies before the gap, so it is still where it was.
+        *out++ = u'<';
+        *out++ = u'/';
+        const char16_t* parentName = text_.data() + insertion.parentNameAt;
+        std::copy(parentName, parentName + insertion.parentNameLength, out);
+    }
+    shiftRecords(parent, insertion.at, static_cast<std::int32_t>(size) - insertion.removed);
     if (insertion.parentStartTag >= 0) {
         index_.setTagLengths(parent, insertion.parentStartTag, insertion.parentEndTag);
         index_[parent].flags &= ~XmlRecordFlag::kNoEndTag;
     }
-    const std::int32_t record = addRecord(parent, ref, insertion.at + insertion.elementOffset, element, flags);
+    const auto start = insertion.at + static_cast<std::int32_t>(insertion.before.size());
+    const std::int32_t record = addRecord(parent, ref, start, element, static_cast<std::int32_t>(markup_.size()), flags);
 
     if (asChild) {
         childPos_ = record;
@@ -265,19 +283,19 @@ bool XmlDocument::AddElement(std::u16string_view name, std::u16string_view value
     return true;
 }
 
-XmlDocument::Insertion XmlDocument::besideReference(std::int32_t ref, const ElementMarkup& element, int flags) const
+XmlDocument::Insertion XmlDocument::besideReference(std::int32_t ref, int flags) const
 {
     const XmlElementRecord& r = index_[ref];
     Insertion insertion;
     insertion.at = (flags & kAddBefore) ? r.start : r.start + r.length;
     if ((flags & kAddNoLineBreaks) == 0)
         insertion.at = skipWhiteSpaceToMarkup(insertion.at);
-    insertion.text.append(element.text).append(lineBreakOf(flags));
+    insertion.after = lineBreakOf(flags);
     return insertion;
 }
 
 // An empty parent ("<a/>") or one without end tag ("<a>") is opened up around the child.
-XmlDocument::Insertion XmlDocument::openingUp(std::int32_t parent, const ElementMarkup& element, int flags) const
+XmlDocument::Insertion XmlDocument::openingUp(std::int32_t parent, int flags) const
 {
     const XmlElementRecord& p = index_[parent];
     const bool startTagOnly = (p.flags & XmlRecordFlag::kNoEndTag) != 0;
@@ -290,18 +308,22 @@ XmlDocument::Insertion XmlDocument::openingUp(std::int32_t parent, const Element
     }
     // "<a //>" minus its last slash would still end in "/>" and stay empty.
     const bool slashBefore = !startTagOnly && text_[static_cast<std::size_t>(insertion.at - 1)] == u'/';
-    const std::u16string_view close = slashBefore ? u" >" : u">";
     const std::u16string_view lineBreak = lineBreakOf(flags);
-    const std::u16string_view name = TagName(parent);
-    insertion.text.append(close).append(lineBreak).append(element.text).append(lineBreak).append(u"</").append(name);
-    insertion.elementOffset = static_cast<std::int32_t>(close.size() + lineBreak.size());
+    if (lineBreak.empty())
+        insertion.before = slashBefore ? u" >" : u">";
+    else
+        insertion.before = slashBefore ? u" >\r\n" : u">\r\n";
+    insertion.after = lineBreak;
+    insertion.closeParent = true;
+    insertion.parentNameAt = p.start + 1;
+    insertion.parentNameLength = static_cast<std::int32_t>(TagName(parent).size());
     // The start tag now ends at the first character inserted: "<a" plus ">" or " >".
-    insertion.parentStartTag = insertion.at - p.start + static_cast<std::int32_t>(close.size());
-    insertion.parentEndTag = static_cast<std::int32_t>(name.size()) + 3;
+    insertion.parentStartTag = insertion.at - p.start + static_cast<std::int32_t>(slashBefore ? 2 : 1);
+    insertion.parentEndTag = insertion.parentNameLength + 3;
     return insertion;
 }
 
-XmlDocument::Insertion XmlDocument::insideParent(std::int32_t parent, const ElementMarkup& element, int flags) const
+XmlDocument::Insertion XmlDocument::insideParent(std::int32_t parent, int flags) const
 {
     const XmlElementRecord& p = index_[parent];
     const std::int32_t startTag = parent != 0 ? index_.startTagLength(parent) : 0;
@@ -314,22 +336,21 @@ XmlDocument::Insertion XmlDocument::insideParent(std::int32_t parent, const Elem
         insertion.at = openMarkupAt_;
     if (parent != 0 && p.length == startTag + endTag) {
         // Nothing between the tags: the child gets a line of its own.
-        insertion.text.append(lineBreak);
-        insertion.elementOffset = static_cast<std::int32_t>(lineBreak.size());
+        insertion.before = lineBreak;
     } else if ((flags & kAddNoLineBreaks) == 0) {
         insertion.at = skipWhiteSpaceToMarkup(insertion.at);
     }
-    insertion.text.append(element.text).append(lineBreak);
+    insertion.after = lineBreak;
     return insertion;
 }
 
 std::int32_t XmlDocument::addRecord(std::int32_t parent, std::int32_t ref, std::int32_t start,
-                                    const ElementMarkup& element, int flags)
+                                    const ElementMarkup& element, std::int32_t length, int flags)
 {
     const std::int32_t record = index_.allocate();
     XmlElementRecord& r = index_[record];
     r.start = start;
-    r.length = static_cast<std::int32_t>(element.text.size());
+    r.length = length;
     r.flags = (flags & kAddStartTagOnly) ? XmlRecordFlag::kNoEndTag : 0;
     XmlElementIndex::setDepth(r, parent == 0 ? 0 : XmlElementIndex::depthOf(index_[parent]) + 1);
     r.firstChild = 0;

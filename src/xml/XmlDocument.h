@@ -97,27 +97,34 @@ public:
     std::u16string_view TagName(std::int32_t record) const;
 
 private:
-    // The markup of a new element, without its line break.
+    // The tag lengths of a new element's markup, which is composed into markup_ without its
+    // line break.
     struct ElementMarkup {
-        std::u16string text;
         std::int32_t startTag = 0;
         std::int32_t endTag = 0;
     };
-    static ElementMarkup composeElement(std::u16string_view name, std::u16string_view value, int flags);
-    // Where and how a new element goes into the text.
+    static ElementMarkup composeElement(std::u16string& out, std::u16string_view name, std::u16string_view value,
+                                        int flags);
+    // Where and how a new element goes into the text: `before`, the element, `after`, and
+    // with `closeParent` the end tag of the parent without its ">" ("</" and the name).
     struct Insertion {
         std::int32_t at = 0;  // -1: the parent's markup isn't what its record says
         std::int32_t removed = 0;
-        std::int32_t elementOffset = 0;  // where the element starts inside `text`
-        std::u16string text;
+        std::u16string_view before;
+        std::u16string_view after;
+        bool closeParent = false;
+        std::int32_t parentNameAt = 0;
+        std::int32_t parentNameLength = 0;
         std::int32_t parentStartTag = -1;  // the parent's new tag lengths, when it was opened up
         std::int32_t parentEndTag = 0;
     };
-    Insertion besideReference(std::int32_t ref, const ElementMarkup& element, int flags) const;
-    Insertion openingUp(std::int32_t parent, const ElementMarkup& element, int flags) const;
-    Insertion insideParent(std::int32_t parent, const ElementMarkup& element, int flags) const;
+    Insertion besideReference(std::int32_t ref, int flags) const;
+    Insertion openingUp(std::int32_t parent, int flags) const;
+    Insertion insideParent(std::int32_t parent, int flags) const;
     std::int32_t addRecord(std::int32_t parent, std::int32_t ref, std::int32_t start, const ElementMarkup& element,
-                           int flags);
+                           std::int32_t length, int flags);
+    // The markup of the element being added; kept, so adding takes no memory once it has some.
+    std::u16string markup_;
 
     bool streaming() const { return (flags_ & (kReadStream | kWriteStream | kAppendStream)) != 0; }
     bool ignoreCase() const { return (flags_ & kIgnoreCase) != 0; }

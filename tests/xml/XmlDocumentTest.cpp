@@ -530,23 +530,6 @@ TEST(XmlDocumentAttributes, SettingsInARowMatchSettingsAfterAFreshParse)
     }
 }
 
-// A name or value may be a piece of the document's own text, which moves when it grows.
-TEST(XmlDocumentAttributes, TakesNameAndValueFromItsOwnText)
-{
-    std::u16string text = u"<e a=\"1\"/>";
-    text.append(2000, u'x');
-    XmlDocument d(text);
-    ASSERT_TRUE(d.FindElement(u"e"));
-    const std::u16string_view own = d.GetText();
-    ASSERT_TRUE(d.SetAttribute(own.substr(1, 1), own));  // "e" = the whole text
-    EXPECT_EQ(d.GetAttribute(u"e"), text);
-    const std::u16string_view after = d.GetText();
-    ASSERT_TRUE(d.SetAttribute(after.substr(3, 1), after.substr(0, 9)));  // "a" = "<e a=\"1\" "
-    EXPECT_EQ(d.GetAttribute(u"a"), u"<e a=\"1\" ");
-    EXPECT_EQ(d.GetAttribute(u"e"), text);
-    EXPECT_INDEX_MATCHES_TEXT(d);
-}
-
 TEST(XmlDocumentAttributes, ReadingFollowsTheDocumentFlags)
 {
     XmlDocument d(u"<e a='  x  y  ' B='1'/>");
@@ -575,6 +558,32 @@ TEST(XmlDocumentAttributes, SettingOnAParentShiftsItsWholeSubtree)
     ASSERT_TRUE(d.FindElement(u"r"));
     ASSERT_TRUE(d.SetAttribute(u"y", u"\u4E2D"));
     EXPECT_EQ(d.GetText(), u"<r y=\"\u4E2D\"><a x=\"\"><b/></a><c/></r><!-- tail -->");
+    EXPECT_INDEX_MATCHES_TEXT(d);
+}
+
+// A name or value may be a piece of the document's own text, which moves when it grows.
+TEST(XmlDocumentEdits, TakeNamesAndValuesFromTheDocumentsOwnText)
+{
+    std::u16string text = u"<e a=\"1\"/>";
+    text.append(2000, u'x');
+    XmlDocument d(text);
+    ASSERT_TRUE(d.FindElement(u"e"));
+    const std::u16string_view own = d.GetText();
+    ASSERT_TRUE(d.SetAttribute(own.substr(1, 1), own));  // "e" = the whole text
+    EXPECT_EQ(d.GetAttribute(u"e"), text);
+    const std::u16string_view after = d.GetText();
+    ASSERT_TRUE(d.SetAttribute(after.substr(3, 1), after.substr(0, 9)));  // "a" = "<e a=\"1\" "
+    EXPECT_EQ(d.GetAttribute(u"a"), u"<e a=\"1\" ");
+    EXPECT_EQ(d.GetAttribute(u"e"), text);
+
+    const std::u16string before = d.GetText();
+    const std::u16string_view whole = d.GetText();
+    ASSERT_TRUE(d.AddChildElement(whole.substr(1, 1), whole));  // <e>the whole text, escaped</e>
+    ASSERT_TRUE(d.EnterElement());  // onto the new child
+    const std::u16string_view added =
+        std::u16string_view(d.GetText()).substr(static_cast<std::size_t>(d.Index()[d.CurrentPos()].start));
+    EXPECT_EQ(added.substr(0, 3), u"<e>");
+    EXPECT_EQ(XmlDocument::DecodeEntities(added.substr(3, added.find(u"</e>") - 3)), before);
     EXPECT_INDEX_MATCHES_TEXT(d);
 }
 
