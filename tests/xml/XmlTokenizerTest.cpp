@@ -26,6 +26,21 @@ std::vector<NodeSeen> tokenize(std::u16string_view text)
     return nodes;
 }
 
+// Exactly white space and ! " ' / ; < = > ? \\ end a name token; every other UTF-16 unit
+// belongs to the name.
+TEST(XmlTokenizer, NameTokensEndOnlyAtWhiteSpaceAndDelimiters)
+{
+    const std::u16string_view stops = u" \t\r\n!\"'/;<=>?\\";
+    for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
+        const auto c = static_cast<char16_t>(unit);
+        const std::u16string name = {u'a', c, u'b'};
+        const bool stop = stops.find(c) != std::u16string_view::npos;
+        ASSERT_EQ(XmlTokenizer::nameTokenEnd(name, 0), stop ? 1 : 3) << "U+" << std::hex << unit;
+        ASSERT_EQ(XmlTokenizer::isWritableName(name, true), !stop) << "U+" << std::hex << unit;
+        ASSERT_EQ(XmlTokenizer::isNameDelimiter(c), stop && !XmlTokenizer::isWhiteSpace(c)) << "U+" << std::hex << unit;
+    }
+}
+
 TEST(XmlTokenizer, SplitsATextIntoEveryKindOfNode)
 {
     const std::u16string text = u"<?xml version=\"1.0\"?>\r\n"           // 0..21, 21..23
