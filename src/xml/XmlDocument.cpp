@@ -592,7 +592,9 @@ bool XmlDocument::SetAttribute(std::u16string_view name, std::u16string_view val
         *out++ = u'=';
     }
     *out++ = u'"';
-    out = XmlEntities::encodeInto(out, value, XmlEntities::kAttributeMode);
+    // Most values need no escaping at all: a length that didn't grow says so.
+    out = escaped == value.size() ? std::copy(value.begin(), value.end(), out)
+                                  : XmlEntities::encodeInto(out, value, XmlEntities::kAttributeMode);
     *out = u'"';
 
     const auto delta = static_cast<std::int32_t>(size) - removed;

@@ -3,6 +3,7 @@
 #include "XmlNamedReferences.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 namespace {
@@ -115,6 +116,44 @@ std::u16string XmlEntities::encode(std::u16string_view text, int flags)
 
 namespace {
 
+// What a character becomes when escaped; empty when it stays as it is.
+constexpr std::u16string_view replacementOf(char16_t c, bool attribute)
+{
+    switch (c) {
+    case u'&':
+        return u"&amp;";
+    case u'<':
+        return u"&lt;";
+    case u'>':
+        return u"&gt;";
+    case u'"':
+        return attribute ? u"&quot;" : u"";
+    case u'\'':
+        return attribute ? u"&apos;" : u"";
+    default:
+        return {};
+    }
+}
+
+// Every character that is escaped lies below 64: what each adds to the length, by mode.
+using ExtraLengths = std::array<std::uint8_t, 64>;
+constexpr ExtraLengths extraLengths(bool attribute)
+{
+    ExtraLengths extra{};
+    for (char16_t c = 0; c < 64; ++c)
+        if (const std::u16string_view r = replacementOf(c, attribute); !r.empty())
+            extra[c] = static_cast<std::uint8_t>(r.size() - 1);
+    return extra;
+}
+constexpr ExtraLengths kTextExtra = extraLengths(false);
+constexpr ExtraLengths kAttributeExtra = extraLengths(true);
+static_assert([] {
+    for (char32_t c = 64; c < 0x10000; ++c)
+        if (!replacementOf(static_cast<char16_t>(c), true).empty())
+            return false;
+    return true;
+}());
+
 // Hands the escaped text to `put` piece by piece: runs copied as they are and replacements.
 template <typename Put>
 void escape(std::u16string_view text, int flags, Put put)
@@ -123,35 +162,14 @@ void escape(std::u16string_view text, int flags, Put put)
     const bool keepReferences = (flags & XmlEntities::kKeepReferences) != 0;
     std::size_t run = 0;  // start of the characters copied as they are
     for (std::size_t i = 0; i < text.size(); ++i) {
-        std::u16string_view replacement;
-        switch (text[i]) {
-        case u'&':
-            if (keepReferences) {
-                if (const std::size_t length = wellFormedReferenceLength(text, i)) {
-                    i += length - 1;
-                    continue;
-                }
-            }
-            replacement = u"&amp;";
-            break;
-        case u'<':
-            replacement = u"&lt;";
-            break;
-        case u'>':
-            replacement = u"&gt;";
-            break;
-        case u'"':
-            if (!attribute)
-                continue;
-            replacement = u"&quot;";
-            break;
-        case u'\'':
-            if (!attribute)
-                continue;
-            replacement = u"&apos;";
-            break;
-        default:
+        const std::u16string_view replacement = replacementOf(text[i], attribute);
+        if (replacement.empty())
             continue;
+        if (keepReferences && text[i] == u'&') {
+            if (const std::size_t length = wellFormedReferenceLength(text, i)) {
+                i += length - 1;
+                continue;
+            }
         }
         put(text.substr(run, i - run));
         put(replacement);
@@ -173,8 +191,17 @@ void XmlEntities::append(std::u16string& out, std::u16string_view text, int flag
 
 std::size_t XmlEntities::encodedLength(std::u16string_view text, int flags)
 {
-    std::size_t length = 0;
-    escape(text, flags, [&length](std::u16string_view piece) { length += piece.size(); });
+    std::size_t length = text.size();
+    if (flags & kKeepReferences) {
+        // Whether an ampersand is escaped depends on what follows it.
+        length = 0;
+        escape(text, flags, [&length](std::u16string_view piece) { length += piece.size(); });
+        return length;
+    }
+    const ExtraLengths& extra = (flags & kAttributeMode) ? kAttributeExtra : kTextExtra;
+    for (const char16_t c : text)
+        if (c < 64)
+            length += extra[c];
     return length;
 }
 
