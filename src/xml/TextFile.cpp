@@ -4,6 +4,8 @@
 #include "EncodingTable.h"
 #include "IsUtf8.h"
 #include "TextConverter.h"
+#include "UnitWriter.h"
+#include "Utf8Codec.h"
 #include "XmlDocument.h"
 
 #include <algorithm>
@@ -341,6 +343,8 @@ bool TextFile::writeText(std::u16string_view text)
         report(u"write", encoding_, static_cast<std::int64_t>(text.size()));
         return true;
     }
+    if (EncodingTable::codePageOf(encoding_) == EncodingTable::kUtf8)
+        return writeUtf8(text);
     TextConverter converter(u"UTF-16", text.data(), text.size());
     const std::size_t unitBytes = unitBytesOf(encoding_);
     const std::size_t count = converter.convert(nullptr, 0, encoding_);
@@ -353,6 +357,30 @@ bool TextFile::writeText(std::u16string_view text)
         return false;
     position_ += static_cast<std::int64_t>(units * unitBytes);
     report(u"write", encoding_, static_cast<std::int64_t>(units));
+    return true;
+}
+
+// Profile files are UTF-8 and may be tens of megabytes: they are converted and written piece
+// by piece, so the file's bytes never have to exist whole beside the text.
+bool TextFile::writeUtf8(std::u16string_view text)
+{
+    report(u"converted_from", u"UTF-16", static_cast<std::int64_t>(text.size()));  // UTF-8 holds every character
+    std::vector<unsigned char> bytes(kPieceUnits * 3);  // a unit makes at most three bytes, a pair four
+    std::int64_t written = 0;
+    for (std::size_t from = 0; from < text.size();) {
+        std::size_t units = std::min(kPieceUnits, text.size() - from);
+        // A surrogate pair is converted whole or it would become two replacement characters.
+        if (from + units < text.size() && units > 1 && Utf8Codec::isHighSurrogate(text[from + units - 1]))
+            --units;
+        UnitWriter<unsigned char> out(bytes.data(), bytes.size());
+        Utf8Codec::fromUtf16(text.data() + from, units, out);
+        if (!writeBytes(bytes.data(), static_cast<std::int64_t>(out.count())))
+            return false;
+        written += static_cast<std::int64_t>(out.count());
+        from += units;
+    }
+    position_ += written;
+    report(u"write", encoding_, written);
     return true;
 }
 

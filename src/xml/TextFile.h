@@ -41,6 +41,9 @@ public:
     void clearModeBits() { flags_ &= ~kModeBits; }
 
 private:
+    // UTF-16 units converted and written at a time.
+    static constexpr std::size_t kPieceUnits = std::size_t{1} << 16;
+
     bool openForReading();
     bool openForWriting();
     bool readBytes(void* target, std::int64_t count, std::int64_t at);
@@ -48,6 +51,7 @@ private:
     bool rawRead(std::vector<unsigned char>& bytes);
     bool rawReadUnits(std::u16string& units);
     bool readBytesAsText(std::u16string& text);
+    bool writeUtf8(std::u16string_view text);
     void noteRead();
     void fileError(int error);
     void report(std::u16string_view entry);

@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-constexpr bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 bool putUtf16(char32_t codePoint, UnitWriter<char16_t>& out)
 {
     if (codePoint < 0x10000) return out.put(static_cast<char16_t>(codePoint));

@@ -13,6 +13,9 @@ public:
     static constexpr char32_t kInvalid = 0xFFFFFFFF;
     static constexpr char16_t kReplacement = 0xFFFD;
 
+    static constexpr bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+    static constexpr bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
     // Decodes the sequence at the start of bytes (length >= 1) and returns the bytes it used,
     // at least 1. A bad sequence (overlong, surrogate, beyond U+10FFFF, cut short) gives
     // kInvalid and uses only its longest valid-looking beginning, so decoding resumes at the
