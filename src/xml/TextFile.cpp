@@ -304,6 +304,8 @@ bool TextFile::readRest(std::u16string& text)
 
 bool TextFile::readBytesAsText(std::u16string& text)
 {
+    if (!encoding_.empty() && EncodingTable::codePageOf(encoding_) == EncodingTable::kUtf8)
+        return readUtf8(text);
     std::vector<unsigned char> bytes;
     if (!rawRead(bytes))
         return false;
@@ -357,6 +359,57 @@ bool TextFile::writeText(std::u16string_view text)
         return false;
     position_ += static_cast<std::int64_t>(units * unitBytes);
     report(u"write", encoding_, static_cast<std::int64_t>(units));
+    return true;
+}
+
+// Profile files are UTF-8 and may be tens of megabytes: they are read and converted piece by
+// piece, so the file's bytes never have to exist whole beside the text. Each piece is cleared
+// of zero bytes and converted up to its last byte that may begin a character, which goes on
+// with the next piece: a character is never split, and every piece converts as the whole
+// file would.
+bool TextFile::readUtf8(std::u16string& text)
+{
+    constexpr std::size_t kLongestCarry = 3;  // what a four-byte character may have before the end
+    std::vector<unsigned char> bytes(kPieceBytes + kLongestCarry);
+    // UTF-16 never takes more units than UTF-8 takes bytes.
+    text.reserve(static_cast<std::size_t>(opBytes_ + opBytes_ / 100));
+    std::int64_t at = position_;
+    std::int64_t left = opBytes_;
+    std::int64_t zeros = 0;
+    std::size_t carried = 0;
+    while (left > 0) {
+        const auto piece = static_cast<std::size_t>(std::min<std::int64_t>(left, kPieceBytes));
+        if (!readBytes(bytes.data() + carried, static_cast<std::int64_t>(piece), at)) {
+            text.clear();
+            return false;
+        }
+        at += static_cast<std::int64_t>(piece);
+        left -= static_cast<std::int64_t>(piece);
+        const std::int64_t removed = removeZeros(bytes.data() + carried, static_cast<std::int64_t>(piece));
+        zeros += removed;
+        const std::size_t have = carried + piece - static_cast<std::size_t>(removed);
+        std::size_t whole = have;
+        for (std::size_t back = 1; left > 0 && back <= std::min(kLongestCarry, have); ++back) {
+            if ((bytes[have - back] & 0xC0) != 0x80) {  // not a continuation byte
+                whole = have - back;
+                break;
+            }
+        }
+        const std::size_t had = text.size();
+        text.resize(had + whole);
+        UnitWriter<char16_t> out(text.data() + had, whole);
+        Utf8Codec::toUtf16(bytes.data(), whole, out);
+        text.resize(had + out.count());
+        carried = have - whole;
+        std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(whole), bytes.begin() + static_cast<std::ptrdiff_t>(have),
+                  bytes.begin());
+    }
+    noteRead();
+    opUnits_ -= zeros;
+    if (zeros != 0)
+        XmlDocument::AddReportEntry(ioReport_, u"nulls_removed", std::nullopt, XmlDocument::kReportCount,
+                                    static_cast<int>(std::min<std::int64_t>(zeros, INT32_MAX)));
+    report(u"converted_to", u"UTF-16", static_cast<std::int64_t>(text.size()));
     return true;
 }
 

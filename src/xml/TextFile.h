@@ -43,6 +43,8 @@ public:
 private:
     // UTF-16 units converted and written at a time.
     static constexpr std::size_t kPieceUnits = std::size_t{1} << 16;
+    // UTF-8 bytes read and converted at a time.
+    static constexpr std::int64_t kPieceBytes = std::int64_t{1} << 17;
 
     bool openForReading();
     bool openForWriting();
@@ -51,6 +53,7 @@ private:
     bool rawRead(std::vector<unsigned char>& bytes);
     bool rawReadUnits(std::u16string& units);
     bool readBytesAsText(std::u16string& text);
+    bool readUtf8(std::u16string& text);
     bool writeUtf8(std::u16string_view text);
     void noteRead();
     void fileError(int error);

@@ -1,3 +1,4 @@
+#include "TextConverter.h"
 #include "TextFile.h"
 #include "XmlDocument.h"
 
@@ -277,6 +278,42 @@ TEST_F(TextFileTest, LongTextsWriteEveryCharacterWhole)
         EXPECT_TRUE(bytes == utf8Of(text)) << bytes.size() << " bytes";
         EXPECT_EQ(d.GetReport(), u"<converted_from encoding=\"UTF-16\" length=\"" + number(text.size()) +
                                      u"\"/><write encoding=\"UTF-8\" length=\"" + number(bytes.size()) + u"\"/>");
+    }
+}
+
+// Long UTF-8 files are read piece by piece; wherever a piece ends, the text must be what
+// converting the whole file at once gives: characters of every length, zero bytes, broken and
+// cut-short sequences, at every alignment.
+TEST_F(TextFileTest, LongFilesReadAsTheyWouldWhole)
+{
+    const std::string runs[] = {
+        "\xE4\xB8\xAD",                         // three bytes
+        "a\xF0\x9F\x98\x80",                     // four bytes after one
+        std::string("\xC3\xA9\0", 3),           // a zero byte after two
+        "\xE0\x80|\xF0\x90\x80.\x80\xC3",        // overlong start, cut short, stray, lone lead
+        std::string("\xF0\0\x9F\x98\x80\xED\xA0\x80", 8),  // a zero inside, an encoded surrogate
+    };
+    for (const std::string& run : runs) {
+        std::string bytes = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><r>";
+        while (bytes.size() < 600'000)
+            bytes += run;
+        bytes += "</r>";
+        std::string clean = bytes;
+        std::erase(clean, '\0');
+        TextConverter whole(u"UTF-8", clean.data(), clean.size());
+        std::u16string expected(whole.convert(nullptr, 0, u"UTF-16"), u'\0');
+        whole.convert(expected.data(), expected.size(), u"UTF-16");
+
+        write("long.xml", bytes);
+        XmlDocument d;
+        EXPECT_TRUE(d.LoadFromFile(path("long.xml")));
+        EXPECT_TRUE(d.GetText() == expected) << run;
+        const std::size_t zeros = bytes.size() - clean.size();
+        EXPECT_EQ(d.GetReport(),
+                  u"<read encoding=\"UTF-8\" length=\"" + number(bytes.size()) + u"\"/>" +
+                      (zeros ? u"<nulls_removed count=\"" + number(zeros) + u"\"/>" : u"") +
+                      u"<converted_to encoding=\"UTF-16\" length=\"" + number(expected.size()) + u"\"/>")
+            << run;
     }
 }
 
