@@ -546,6 +546,35 @@ TEST(XmlDocumentAttributes, ReadingFollowsTheDocumentFlags)
     EXPECT_FALSE(d.SetAttribute(u"a", u"v"));
 }
 
+// Names alike in length and first letter, repeated names and names differing in case: the
+// first attribute of exactly that name counts, or ignoring case with the flag.
+TEST(XmlDocumentAttributes, FindsTheFirstAttributeOfTheName)
+{
+    struct Case {
+        int flags;
+        std::u16string_view name;
+        std::u16string_view value;
+    };
+    const Case cases[] = {
+        {0, u"ab", u"1"}, {0, u"ac", u"2"}, {0, u"AB", u"3"}, {0, u"Ab", u""}, {0, u"a", u""}, {0, u"abc", u"5"},
+        {XmlDocument::kIgnoreCase, u"AB", u"1"}, {XmlDocument::kIgnoreCase, u"aC", u"2"},
+        {XmlDocument::kIgnoreCase, u"ABC", u"5"},
+    };
+    for (const Case& c : cases) {
+        XmlDocument d(u"<e ab='1' ac='2' AB='3' ab='4' abc='5'/>");
+        d.SetFlags(c.flags);
+        ASSERT_TRUE(d.FindElement(u"e"));
+        EXPECT_EQ(d.GetAttribute(c.name), c.value) << ascii(c.name) << " " << c.flags;
+        ASSERT_TRUE(d.SetAttribute(c.name, u"new"));
+        EXPECT_EQ(d.GetAttribute(c.name), u"new") << ascii(c.name) << " " << c.flags;
+        EXPECT_INDEX_MATCHES_TEXT(d);
+    }
+    XmlDocument d(u"<e ab='1' ac='2' AB='3' ab='4'/>");
+    ASSERT_TRUE(d.FindElement(u"e"));
+    ASSERT_TRUE(d.SetAttribute(u"ab", u"x"));
+    EXPECT_EQ(d.GetText(), u"<e ab=\"x\" ac='2' AB='3' ab='4'/>");
+}
+
 TEST(XmlDocumentAttributes, SettingOnAParentShiftsItsWholeSubtree)
 {
     XmlDocument d(u"<r><a><b/></a><c/></r><!-- tail -->");
