@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -69,7 +70,12 @@ public:
     static std::int32_t nameTokenEnd(std::u16string_view text, std::int32_t from);
     static bool namesEqual(std::u16string_view a, std::u16string_view b, bool ignoreCase)
     {
-        return ignoreCase ? namesEqualIgnoringCase(a, b) : a == b;
+        if (ignoreCase)
+            return namesEqualIgnoringCase(a, b);
+        // Equality only: names that differ mostly do so in length or first character, and the
+        // bytes of the rest compare quicker than characters ordered one by one.
+        return a.size() == b.size() &&
+               (a.empty() || (a[0] == b[0] && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0));
     }
     static bool namesEqualIgnoringCase(std::u16string_view a, std::u16string_view b);
     // A name that can be written as a tag or attribute name without breaking the markup.
