@@ -5,11 +5,17 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
 constexpr std::size_t kLongestReference = 9;  // characters between "&" and ";"
 constexpr char32_t kLastCodePoint = 0x10FFFF;
+
+// The references of markup itself: by far the most frequent ones.
+constexpr std::pair<std::u16string_view, char32_t> kMarkupReferences[] = {
+    {u"lt", u'<'}, {u"gt", u'>'}, {u"amp", u'&'}, {u"quot", u'"'}, {u"apos", u'\''},
+};
 
 bool isAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -213,8 +219,13 @@ char16_t* XmlEntities::encodeInto(char16_t* out, std::u16string_view text, int f
 
 char32_t XmlEntities::codePointOfReference(std::u16string_view name)
 {
-    if (name.empty() || name[0] != u'#')
+    if (name.empty() || name[0] != u'#') {
+        // The references markup itself needs come first, ahead of the whole table.
+        for (const auto& [known, codePoint] : kMarkupReferences)
+            if (name == known)
+                return codePoint;
         return XmlNamedReferences::codePointOf(name);
+    }
     int base = 10;
     std::size_t i = 1;
     if (i < name.size() && (name[i] == u'x' || name[i] == u'X')) {
@@ -229,25 +240,51 @@ char32_t XmlEntities::codePointOfReference(std::u16string_view name)
     return value > 0 && value <= static_cast<std::int64_t>(kLastCodePoint) ? static_cast<char32_t>(value) : 0;
 }
 
+namespace {
+
+// The reference that begins with the ampersand at `at`: where its ";" is, and what it stands
+// for. Zero when no reference begins there and the ampersand is an ordinary character.
+char32_t referenceAt(std::u16string_view text, std::size_t at, std::size_t& end)
+{
+    end = at + 1;
+    while (end < text.size() && end - at - 1 <= kLongestReference && text[end] != u';' && text[end] <= 0x7F)
+        ++end;
+    if (end < text.size() && text[end] == u';' && end - at - 1 <= kLongestReference)
+        return XmlEntities::codePointOfReference(text.substr(at + 1, end - at - 1));
+    return 0;
+}
+
+}  // namespace
+
 std::u16string XmlEntities::decode(std::u16string_view text, int flags)
 {
-    // Most values hold no reference and need no trimming: they are taken as they are.
-    if ((flags & (kAttributeMode | kCollapseWhiteSpace)) == 0 && text.find(u'&') == std::u16string_view::npos)
-        return std::u16string(text);
     std::u16string out;
+    if ((flags & (kAttributeMode | kCollapseWhiteSpace)) == 0) {
+        // Without trimming, the text between references is copied as it stands.
+        std::size_t amp = text.find(u'&');
+        if (amp == std::u16string_view::npos)
+            return std::u16string(text);
+        out.reserve(text.size());
+        std::size_t run = 0;
+        for (; amp != std::u16string_view::npos; amp = text.find(u'&', amp + 1)) {
+            std::size_t end = 0;
+            if (const char32_t cp = referenceAt(text, amp, end)) {
+                out.append(text.substr(run, amp - run));
+                appendCodePoint(out, cp);
+                run = end + 1;
+                amp = end;
+            }
+        }
+        out.append(text.substr(run));
+        return out;
+    }
     out.reserve(text.size());
     TrimmingWriter writer(out, flags);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (c != u'&') {
-            writer.literal(c);
-            continue;
-        }
-        std::size_t end = i + 1;
-        while (end < text.size() && end - i - 1 <= kLongestReference && text[end] != u';' && text[end] <= 0x7F)
-            ++end;
-        if (end < text.size() && text[end] == u';' && end - i - 1 <= kLongestReference) {
-            if (const char32_t cp = codePointOfReference(text.substr(i + 1, end - i - 1))) {
+        std::size_t end = 0;
+        if (c == u'&') {
+            if (const char32_t cp = referenceAt(text, i, end)) {
                 writer.reference(cp);
                 i = end;
                 continue;
