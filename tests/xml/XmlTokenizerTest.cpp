@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -33,10 +35,20 @@ TEST(XmlTokenizer, NameTokensEndOnlyAtWhiteSpaceAndDelimiters)
     const std::u16string_view stops = u" \t\r\n!\"'/;<=>?\\";
     for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
         const auto c = static_cast<char16_t>(unit);
-        const std::u16string name = {u'a', c, u'b'};
         const bool stop = stops.find(c) != std::u16string_view::npos;
-        ASSERT_EQ(XmlTokenizer::nameTokenEnd(name, 0), stop ? 1 : 3) << "U+" << std::hex << unit;
-        ASSERT_EQ(XmlTokenizer::isWritableName(name, true), !stop) << "U+" << std::hex << unit;
+        // Short names and long ones, with the unit at every place of a block of eight, among
+        // letters and after digits and the like, which belong to the name as well.
+        for (const std::u16string_view base : {u"abcdefghijklmnopqrstuv", u"a1-b.c:d_9ef2ghi3jk4lm"}) {
+            for (std::size_t at : {1, 0, 3, 5, 7, 8, 12, 15, 16, 19}) {
+                std::u16string name(base.substr(0, std::max<std::size_t>(at + 2, 3)));
+                name[at] = c;
+                const auto expected = static_cast<std::int32_t>(stop ? at : name.size());
+                ASSERT_EQ(XmlTokenizer::nameTokenEnd(name, 0), expected) << "U+" << std::hex << unit << " at " << at;
+                if (at == 1) {
+                    ASSERT_EQ(XmlTokenizer::isWritableName(name, true), !stop) << "U+" << std::hex << unit;
+                }
+            }
+        }
         ASSERT_EQ(XmlTokenizer::isNameDelimiter(c), stop && !XmlTokenizer::isWhiteSpace(c)) << "U+" << std::hex << unit;
     }
 }
