@@ -2,6 +2,7 @@
 
 #include "DeclaredEncoding.h"
 #include "EncodingTable.h"
+#include "HugePages.h"
 #include "IsUtf8.h"
 #include "TextConverter.h"
 #include "UnitWriter.h"
@@ -373,6 +374,7 @@ bool TextFile::readUtf8(std::u16string& text)
     std::vector<unsigned char> bytes(kPieceBytes + kLongestCarry);
     // UTF-16 never takes more units than UTF-8 takes bytes.
     text.reserve(static_cast<std::size_t>(opBytes_ + opBytes_ / 100));
+    HugePages::prefer(text.data(), text.capacity() * sizeof(char16_t));
     std::int64_t at = position_;
     std::int64_t left = opBytes_;
     std::int64_t zeros = 0;

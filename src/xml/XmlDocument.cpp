@@ -1,5 +1,6 @@
 #include "XmlDocument.h"
 
+#include "HugePages.h"
 #include "TextFile.h"
 #include "XmlElementBuilder.h"
 #include "XmlEntities.h"
@@ -56,6 +57,7 @@ bool XmlDocument::SetText(std::u16string_view text)
 void XmlDocument::Reserve(std::size_t textLength, std::int32_t elements)
 {
     text_.reserve(std::min(textLength, kMaxTextLength));
+    HugePages::prefer(text_.data(), text_.capacity() * sizeof(char16_t));
     // Record 0 stands for the document; the elements come after it.
     index_.reserve(elements < std::numeric_limits<std::int32_t>::max() ? elements + 1 : elements);
 }
@@ -392,8 +394,10 @@ char16_t* XmlDocument::openGap(std::int32_t at, std::int32_t removed, std::size_
     if (length > kMaxTextLength)
         return nullptr;
     // Room for half as much again, so a run of additions doesn't copy the text each time.
-    if (length > text_.capacity())
+    if (length > text_.capacity()) {
         text_.reserve(length + length / 2 + 128);
+        HugePages::prefer(text_.data(), text_.capacity() * sizeof(char16_t));
+    }
     text_.replace(static_cast<std::size_t>(at), static_cast<std::size_t>(removed), inserted, u' ');
     attributesOf_ = -1;
     if (openMarkupAt_ >= at)
