@@ -1,8 +1,14 @@
 #include "XmlElementIndex.h"
 
+#include "HugePages.h"
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <new>
+
+static_assert(sizeof(XmlElementRecord) * XmlElementIndex::kSegmentSize == HugePages::kSize);
 
 namespace {
 constexpr std::int32_t kMaxCapacity = std::numeric_limits<std::int32_t>::max() - XmlElementIndex::kSegmentSize;
@@ -47,17 +53,31 @@ void XmlElementIndex::grow(std::int32_t capacity)
         const std::int32_t had = segmentLength(last, capacity_);
         const std::int32_t wants = segmentLength(last, capacity);
         if (wants > had) {
-            auto bigger = std::make_unique_for_overwrite<XmlElementRecord[]>(static_cast<std::size_t>(wants));
+            Segment bigger = newSegment(wants);
             std::memcpy(bigger.get(), segments_[last].get(), sizeof(XmlElementRecord) * static_cast<std::size_t>(had));
             segments_[last] = std::move(bigger);
         }
     }
     while ((static_cast<std::int64_t>(segments_.size()) << kSegmentBits) < capacity) {
         const std::int32_t length = segmentLength(segments_.size(), capacity);
-        segments_.push_back(std::make_unique_for_overwrite<XmlElementRecord[]>(static_cast<std::size_t>(length)));
+        segments_.push_back(newSegment(length));
     }
     capacity_ = capacity;
 }
+
+XmlElementIndex::Segment XmlElementIndex::newSegment(std::int32_t records)
+{
+    const std::size_t bytes = sizeof(XmlElementRecord) * static_cast<std::size_t>(records);
+    const bool full = records == kSegmentSize;
+    void* memory = full ? std::aligned_alloc(HugePages::kSize, bytes) : std::malloc(bytes);
+    if (memory == nullptr)
+        throw std::bad_alloc();
+    if (full)
+        HugePages::prefer(memory, bytes);
+    return Segment(static_cast<XmlElementRecord*>(memory));
+}
+
+void XmlElementIndex::SegmentDeleter::operator()(XmlElementRecord* records) const { std::free(records); }
 
 void XmlElementIndex::setLongTagLengths(std::int32_t i, std::int32_t startTag, std::int32_t endTag)
 {

@@ -86,7 +86,15 @@ private:
     std::int32_t allocateGrowing();
     void setLongTagLengths(std::int32_t i, std::int32_t startTag, std::int32_t endTag);
 
-    std::vector<std::unique_ptr<XmlElementRecord[]>> segments_;
+    // A full segment is as large as a huge page and is placed on one, so it can ask for one;
+    // smaller segments (small documents, the last one of a large document) are placed as usual.
+    struct SegmentDeleter {
+        void operator()(XmlElementRecord* records) const;
+    };
+    using Segment = std::unique_ptr<XmlElementRecord[], SegmentDeleter>;
+    static Segment newSegment(std::int32_t records);
+
+    std::vector<Segment> segments_;
     std::int32_t capacity_ = 0;
     std::int32_t nextFree_ = 1;
     std::unordered_map<std::int32_t, std::pair<std::int32_t, std::int32_t>> longTags_;
