@@ -231,12 +231,7 @@ CollectionListBox* CZelkDialogKeyMapSettings::listBoxOfPage()
     return &listBoxes_[static_cast<std::size_t>(currentPage_ - 1)];
 }
 
-SkinButton* CZelkDialogKeyMapSettings::record(int id)
-{
-    for (SkinButton& button : buttonTable)
-        if (button.id == id) return &button;
-    return nullptr;
-}
+SkinButton* CZelkDialogKeyMapSettings::record(int id) { return KeyMapTable::find(buttonTable, id); }
 
 CSkinDialog::ImageIds CZelkDialogKeyMapSettings::imageIds() const
 {
