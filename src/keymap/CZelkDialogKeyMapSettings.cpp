@@ -1,6 +1,5 @@
 #include "CZelkDialogKeyMapSettings.h"
 
-#include "AppResources.h"
 #include "CSkinScrollBar.h"
 #include "KeyHook.h"
 #include "KeyMapPages.h"
@@ -23,22 +22,8 @@
 
 namespace {
 
-constexpr int kTimesEditId = 1001;
-constexpr int kDelayEditId = 1002;
-constexpr int kInPlaceEditId = 1003;
-constexpr int kComboTextId = 1005;
-constexpr int kCollectionScrollId = 1006;
-constexpr int kActionScrollId = 1007;
-constexpr int kScrollBarSkin = 138;
-constexpr int kEditFont = 13;
-
 const QString kUnnamedKey = QStringLiteral("-- --");
 const QString kComboSeparator = QStringLiteral(" + ");
-
-// The edits are frameless, so they fit their rows; the window draws a thin rim around them.
-const QColor kEditRim(96, 96, 104);
-const QColor kAccent(255, 111, 0);
-const QColor kDark(20, 20, 20);
 
 // The record button of each recorder, its "Record" and "Stop Rec" labels and its page.
 struct RecorderButton {
@@ -82,12 +67,6 @@ int boundedNumber(QLineEdit& edit, const NumberText::Bounds& bounds)
 bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
 
-void setShown(QWidget& control, ControlShown shown)
-{
-    control.setVisible(shown != ControlShown::Hidden);
-    control.setEnabled(shown == ControlShown::Enabled);
-}
-
 // Setting a text that is already there would move the caret of an edit being typed in.
 void showText(QLineEdit& edit, const QString& text)
 {
@@ -104,9 +83,16 @@ QString joinedLines(const ActionList& actions)
 }  // namespace
 
 CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent)
-    : CSkinDialog(SkinStyle::of(SkinWindow::KeyMapSettings), profile.language, parent), profile_(profile)
+    : CSkinDialog(SkinStyle::of(SkinWindow::KeyMapSettings), profile.language, parent), profile_(profile), controls_(*this),
+      tipControl(&controls_.tip()), timesEdit(&controls_.timesEdit()), delayEdit(&controls_.delayEdit()),
+      inPlaceEdit(&controls_.inPlaceEdit()), comboText(&controls_.comboText()), collectionScroll(&controls_.collectionScroll()),
+      actionScroll(&controls_.actionScroll())
 {
-    createControls();
+    inPlaceEdit->installEventFilter(this);
+    connect(timesEdit, &QLineEdit::textChanged, this, [this] { timesEditChanged(); });
+    connect(delayEdit, &QLineEdit::textChanged, this, [this] { delayEditChanged(); });
+    for (CSkinScrollBar* bar : {collectionScroll, actionScroll})
+        connect(bar, &CSkinScrollBar::scrolled, this, [this, bar](int code, int position) { onVerticalScroll(*bar, code, position); });
     listBoxes_.reserve(3);
     for (int page = 1; page <= 3; ++page)
         listBoxes_.emplace_back(KeyMapPages::of(page), work_.collectionOf(page), work_.actionsOf(page), *collectionScroll,
@@ -118,56 +104,13 @@ CZelkDialogKeyMapSettings::~CZelkDialogKeyMapSettings()
     // A window that goes without ending (deleted while shown) must not leave the keys hooked.
     if (hookInstalled_) UninstallHook();
     // The children outlive this part of the window: nothing of theirs may call back into it.
-    for (QWidget* edit : {static_cast<QWidget*>(timesEdit), static_cast<QWidget*>(delayEdit), static_cast<QWidget*>(inPlaceEdit)})
-        edit->removeEventFilter(this);
-    collectionScroll->disconnect(this);
-    actionScroll->disconnect(this);
+    inPlaceEdit->removeEventFilter(this);
+    controls_.disconnectFrom(this);
 }
 
 const std::vector<SkinButton>& CZelkDialogKeyMapSettings::records() { return KeyMapTable::records(); }
 
 // --- opening and pages ------------------------------------------------------------------------
-
-void CZelkDialogKeyMapSettings::createControls()
-{
-    tipControl = new TipPopup(this);
-    timesEdit = new QLineEdit(this);
-    delayEdit = new QLineEdit(this);
-    inPlaceEdit = new QLineEdit(this);
-    comboText = new QPlainTextEdit(this);
-    adoptTextControl(kTimesEditId, timesEdit);
-    adoptTextControl(kDelayEditId, delayEdit);
-    adoptTextControl(kInPlaceEditId, inPlaceEdit);
-    adoptTextControl(kComboTextId, comboText);
-    for (QLineEdit* edit : {timesEdit, delayEdit, inPlaceEdit}) {
-        QPalette colours = edit->palette();
-        colours.setColor(QPalette::Highlight, kAccent);
-        colours.setColor(QPalette::HighlightedText, kDark);
-        edit->setPalette(colours);
-        edit->setFrame(false);
-        edit->installEventFilter(this);
-        edit->hide();
-    }
-    // comboText only displays the combination: no caret, no typing.
-    comboText->setReadOnly(true);
-    comboText->setTextInteractionFlags(Qt::NoTextInteraction);
-    comboText->setFrameShape(QFrame::NoFrame);
-    comboText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    comboText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    comboText->setFocusPolicy(Qt::ClickFocus);
-    comboText->hide();
-    connect(timesEdit, &QLineEdit::textChanged, this, [this] { timesEditChanged(); });
-    connect(delayEdit, &QLineEdit::textChanged, this, [this] { delayEditChanged(); });
-
-    collectionScroll = new CSkinScrollBar(Qt::Vertical, this);
-    actionScroll = new CSkinScrollBar(Qt::Vertical, this);
-    collectionScroll->setObjectName(QString::number(kCollectionScrollId));
-    actionScroll->setObjectName(QString::number(kActionScrollId));
-    for (CSkinScrollBar* bar : {collectionScroll, actionScroll}) {
-        bar->hide();
-        connect(bar, &CSkinScrollBar::scrolled, this, [this, bar](int code, int position) { onVerticalScroll(*bar, code, position); });
-    }
-}
 
 void CZelkDialogKeyMapSettings::initDialog()
 {
@@ -176,7 +119,7 @@ void CZelkDialogKeyMapSettings::initDialog()
     renameOpen = delayEditOpen = false;
     captureSingle = recordingCombo = recordingMacro = recordingEmulation = false;
     lastEventCode = -1;
-    placeControls();
+    controls_.placeFor(language());
 
     const int page = work_.open(profile_);
     // The switch of page 1 shows the mode the key opened with.
@@ -187,42 +130,15 @@ void CZelkDialogKeyMapSettings::initDialog()
     switchToPage(page);
 }
 
-void CZelkDialogKeyMapSettings::placeControls()
-{
-    const bool chinese = language() == LanguageCode::Chinese;
-    namespace place = KeyMapControlPlace;
-    timesEdit->setGeometry(toQRect(chinese ? place::timesEditChinese : place::timesEditEnglish));
-    delayEdit->setGeometry(toQRect(chinese ? place::delayEditChinese : place::delayEditEnglish));
-    comboText->setGeometry(toQRect(place::comboText));
-    const QFont& font = AppResources::instance().font(kEditFont);
-    for (QWidget* control : {static_cast<QWidget*>(timesEdit), static_cast<QWidget*>(delayEdit),
-                             static_cast<QWidget*>(inPlaceEdit), static_cast<QWidget*>(comboText)})
-        control->setFont(font);
-    const QPixmap skin = AppResources::instance().bitmap(kScrollBarSkin);
-    collectionScroll->setBitmap(skin);
-    actionScroll->setBitmap(skin);
-}
-
 void CZelkDialogKeyMapSettings::switchToPage(int number)
 {
     currentPage_ = number;
     const KeyMapPage& page = KeyMapPages::of(number);
-    setShown(*timesEdit, page.timesEdit);
-    setShown(*delayEdit, page.delayEdit);
-    setShown(*comboText, page.comboText);
+    controls_.showPage(page);
     closeInPlaceEdit();
     tipControl->deactivate();
-    placeBar(*collectionScroll, page.collectionBar);
-    placeBar(*actionScroll, page.actionBar);
     if (CollectionListBox* list = listBoxOfPage()) list->resetBars();
     update();
-}
-
-void CZelkDialogKeyMapSettings::placeBar(CSkinScrollBar& bar, const KeyMapBar& placement)
-{
-    if (placement.shown) bar.setGeometry(toQRect(placement.rect));
-    bar.setVisible(placement.shown);
-    bar.setEnabled(placement.shown);
 }
 
 CollectionListBox* CZelkDialogKeyMapSettings::listBoxOfPage()
@@ -255,11 +171,7 @@ void CZelkDialogKeyMapSettings::hoverImageDrawn(const SkinButton& button)
 
 void CZelkDialogKeyMapSettings::paintOver(QPainter& painter)
 {
-    for (const QLineEdit* edit : {timesEdit, delayEdit, inPlaceEdit}) {
-        if (!edit->isVisible()) continue;
-        painter.setPen(edit == inPlaceEdit ? kAccent : kEditRim);
-        painter.drawRect(edit->geometry().adjusted(-1, -1, 0, 0));
-    }
+    controls_.paintRims(painter);
     // A checked choice gets no hover image, and so no tip.
     if (tipWanted_.isEmpty() || !isVisible()) tipControl->deactivate();
     else tipControl->activate(tipWanted_, mapToGlobal(lastMousePoint));
@@ -627,8 +539,6 @@ bool CZelkDialogKeyMapSettings::eventFilter(QObject* watched, QEvent* event)
                 return true;
             }
         }
-        // Enter in the number edits does nothing.
-        if (isEnter(key) && (watched == timesEdit || watched == delayEdit)) return true;
     }
     if (event->type() == QEvent::FocusOut && watched == inPlaceEdit && editOpen) commitInPlaceEdit();
     return CSkinDialog::eventFilter(watched, event);

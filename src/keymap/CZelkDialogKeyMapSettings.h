@@ -3,6 +3,7 @@
 #include "CSkinDialog.h"
 #include "CollectionListBox.h"
 #include "KeyEventInput.h"
+#include "KeyMapControls.h"
 #include "KeyMapWorkingState.h"
 #include "KeyRecorders.h"
 
@@ -81,10 +82,7 @@ protected:
 
 private:
     // Opening and pages.
-    void createControls();
-    void placeControls();
     void switchToPage(int page);
-    void placeBar(CSkinScrollBar& bar, const KeyMapBar& placement);
     CollectionListBox* listBoxOfPage();
     SkinButton* record(int id);
 
@@ -136,6 +134,7 @@ private:
 
     KeyboardProfile& profile_;
     KeyMapWorkingState work_;
+    KeyMapControls controls_;
     int currentPage_ = 1;
     bool renameOpen = false;
     bool delayEditOpen = false;
@@ -155,12 +154,12 @@ private:
     bool captureBoxOpen_ = false;  // the single-key capture's message box is showing
     QPointer<QMenu> macroMenu_;
 
-    TipPopup* tipControl = nullptr;
-    QLineEdit* timesEdit = nullptr;     // 1001
-    QLineEdit* delayEdit = nullptr;     // 1002
-    QLineEdit* inPlaceEdit = nullptr;   // 1003
-    QPlainTextEdit* comboText = nullptr;  // 1005
-    CSkinScrollBar* collectionScroll = nullptr;  // 1006
-    CSkinScrollBar* actionScroll = nullptr;      // 1007
+    TipPopup* tipControl;
+    QLineEdit* timesEdit;
+    QLineEdit* delayEdit;
+    QLineEdit* inPlaceEdit;
+    QPlainTextEdit* comboText;
+    CSkinScrollBar* collectionScroll;
+    CSkinScrollBar* actionScroll;
     std::vector<CollectionListBox> listBoxes_;   // pages 1 to 3
 };
