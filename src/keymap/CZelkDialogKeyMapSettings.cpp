@@ -86,17 +86,13 @@ CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, Q
     : CSkinDialog(SkinStyle::of(SkinWindow::KeyMapSettings), profile.language, parent), profile_(profile), controls_(*this),
       tipControl(&controls_.tip()), timesEdit(&controls_.timesEdit()), delayEdit(&controls_.delayEdit()),
       inPlaceEdit(&controls_.inPlaceEdit()), comboText(&controls_.comboText()), collectionScroll(&controls_.collectionScroll()),
-      actionScroll(&controls_.actionScroll())
+      actionScroll(&controls_.actionScroll()), lists_(work_, controls_.collectionScroll(), controls_.actionScroll())
 {
     inPlaceEdit->installEventFilter(this);
     connect(timesEdit, &QLineEdit::textChanged, this, [this] { timesEditChanged(); });
     connect(delayEdit, &QLineEdit::textChanged, this, [this] { delayEditChanged(); });
     for (CSkinScrollBar* bar : {collectionScroll, actionScroll})
         connect(bar, &CSkinScrollBar::scrolled, this, [this, bar](int code, int position) { onVerticalScroll(*bar, code, position); });
-    listBoxes_.reserve(3);
-    for (int page = 1; page <= 3; ++page)
-        listBoxes_.emplace_back(KeyMapPages::of(page), work_.collectionOf(page), work_.actionsOf(page), *collectionScroll,
-                                *actionScroll);
 }
 
 CZelkDialogKeyMapSettings::~CZelkDialogKeyMapSettings()
@@ -137,14 +133,8 @@ void CZelkDialogKeyMapSettings::switchToPage(int number)
     controls_.showPage(page);
     closeInPlaceEdit();
     tipControl->deactivate();
-    if (CollectionListBox* list = listBoxOfPage()) list->resetBars();
+    if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->resetBars();
     update();
-}
-
-CollectionListBox* CZelkDialogKeyMapSettings::listBoxOfPage()
-{
-    if (currentPage_ < 1 || currentPage_ > static_cast<int>(listBoxes_.size())) return nullptr;
-    return &listBoxes_[static_cast<std::size_t>(currentPage_ - 1)];
 }
 
 SkinButton* CZelkDialogKeyMapSettings::record(int id) { return KeyMapTable::find(buttonTable, id); }
@@ -185,7 +175,7 @@ void CZelkDialogKeyMapSettings::refreshPage()
     case 3: refreshEmulation(); break;
     default: refreshChoices(); break;
     }
-    if (CollectionListBox* list = listBoxOfPage()) list->refresh(buttonTable, language());
+    if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->refresh(buttonTable, language());
 }
 
 void CZelkDialogKeyMapSettings::refreshSingleAndCombo()
@@ -259,7 +249,7 @@ void CZelkDialogKeyMapSettings::performAction(SkinButton& button)
         switchToPage(id - KeyMapId::FirstTab + 1);
         return;
     }
-    if (CollectionListBox* list = listBoxOfPage(); list != nullptr && listBoxAction(*list, id)) {
+    if (listBoxAction(id)) {
         update();
         return;
     }
@@ -271,30 +261,18 @@ void CZelkDialogKeyMapSettings::performAction(SkinButton& button)
     pageAction(button);
 }
 
-bool CZelkDialogKeyMapSettings::listBoxAction(CollectionListBox& list, int id)
+bool CZelkDialogKeyMapSettings::listBoxAction(int id)
 {
-    const KeyMapListLayout& layout = list.layout();
-    const bool newAndDeleteAllowed = !(layout.needsComboMode && work_.singleKeyMode);
-    if (layout.holdsCollectionRow(id)) {
-        if (auto rename = list.clickCollectionRow(id - layout.firstCollectionRow)) openInPlaceEdit(*rename, true);
-    } else if (layout.holdsActionRow(id)) {
-        const auto click = list.clickActionRow(id - layout.firstActionRow);
-        if (click == CollectionListBox::ActionClick::SelectedAgain && currentPage_ == 2) {
-            // A delay line selected again opens for editing its number.
-            const ActionList& actions = work_.macroActions;
-            const std::u16string line = actions.textAt(actions.CursorPos);
-            if (MacroEditor::isEditableDelay(line))
-                openInPlaceEdit({layout.firstActionRow + actions.CursorPos, MacroEditor::delayText(line)}, false);
-        }
-    } else if (id == layout.newId) {
-        if (!newAndDeleteAllowed) return true;
-        if (auto name = list.addEntry(language())) openInPlaceEdit(*name, true);
-    } else if (id == layout.deleteId) {
-        if (newAndDeleteAllowed) list.deleteSelected();
-    } else {
-        return false;
+    const KeyMapListBoxes::Click click = lists_.click(currentPage_, id, language());
+    if (click.rename) openInPlaceEdit(*click.rename, true);
+    if (click.actionSelectedAgain && currentPage_ == 2) {
+        // A delay line selected again opens for editing its number.
+        const ActionList& actions = work_.macroActions;
+        const std::u16string line = actions.textAt(actions.CursorPos);
+        if (MacroEditor::isEditableDelay(line))
+            openInPlaceEdit({KeyMapId::FirstMacroActionRow + actions.CursorPos, MacroEditor::delayText(line)}, false);
     }
-    return true;
+    return click.handled;
 }
 
 void CZelkDialogKeyMapSettings::choose(SkinButton& button)
@@ -315,13 +293,7 @@ void CZelkDialogKeyMapSettings::choose(SkinButton& button)
 void CZelkDialogKeyMapSettings::clearPage()
 {
     work_.clearPage(currentPage_);
-    if (listBoxOfPage() != nullptr) {
-        // As for an empty list of six rows, on all three pages.
-        constexpr int kClearedMaximum = 5;
-        constexpr int kClearedPage = 6;
-        CollectionListBox::resetRange(*collectionScroll, kClearedMaximum, kClearedPage);
-        CollectionListBox::resetRange(*actionScroll, kClearedMaximum, kClearedPage);
-    }
+    lists_.showCleared(currentPage_);
     update();
 }
 
@@ -360,7 +332,7 @@ void CZelkDialogKeyMapSettings::setPlayMode(int mode)
     work_.macroActions.PlayMode = mode;
     timesEdit->setEnabled(mode == 0);
     if (mode == 0) timesEdit->setFocus();
-    commitActions(2);
+    lists_.commit(2);
     update();
 }
 
@@ -376,7 +348,7 @@ void CZelkDialogKeyMapSettings::setAutoDelay(bool autoDelay)
     // The bar follows the list, so every line of a longer list can still be reached.
     actionScroll->changeRange(actions.lineCount() - linesBefore);
     actions.IsAutoInterval = autoDelay;
-    commitActions(2);
+    lists_.commit(2);
     delayEdit->setEnabled(autoDelay);
     if (autoDelay) delayEdit->setFocus();
     update();
@@ -386,10 +358,10 @@ void CZelkDialogKeyMapSettings::timesEditChanged()
 {
     if (currentPage_ == 2) {
         work_.macroActions.Cycles = boundedNumber(*timesEdit, MacroEditor::kCycles);
-        commitActions(2);
+        lists_.commit(2);
     } else if (currentPage_ == 3) {
         work_.emulationActions.Delay = boundedNumber(*timesEdit, MacroEditor::kEmulationDelay);
-        commitActions(3);
+        lists_.commit(3);
     }
 }
 
@@ -401,12 +373,7 @@ void CZelkDialogKeyMapSettings::delayEditChanged()
 void CZelkDialogKeyMapSettings::applyMacroDelayEdit()
 {
     work_.macroActions.Delay = boundedNumber(*delayEdit, MacroEditor::kDelay);
-    commitActions(2);
-}
-
-void CZelkDialogKeyMapSettings::commitActions(int page)
-{
-    if (page >= 1 && page <= static_cast<int>(listBoxes_.size())) listBoxes_[static_cast<std::size_t>(page - 1)].commit();
+    lists_.commit(2);
 }
 
 // --- the macro's action menu ------------------------------------------------------------------
@@ -457,7 +424,7 @@ void CZelkDialogKeyMapSettings::macroMenuCommand(int command)
         actionScroll->changeRange(-MacroEditor::remove(actions, row));
     }
     actionScroll->changeRange(-MacroEditor::trimToLimit(actions));
-    commitActions(2);
+    lists_.commit(2);
     update();
 }
 
@@ -465,7 +432,7 @@ void CZelkDialogKeyMapSettings::onVerticalScroll(CSkinScrollBar& bar, int code, 
 {
     // The rows move under an open edit: its text belongs to the row it was opened over.
     commitInPlaceEdit();
-    if (CollectionListBox* list = listBoxOfPage()) list->scroll(bar, code, position);
+    if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->scroll(bar, code, position);
     update();
 }
 
@@ -495,7 +462,7 @@ void CZelkDialogKeyMapSettings::commitInPlaceEdit()
     // The edit belongs to the row record it covers.
     for (const SkinButton& row : buttonTable) {
         if (!isShown(row) || toQRect(row.rect) != at) continue;
-        CollectionListBox* list = listBoxOfPage();
+        CollectionListBox* list = lists_.ofPage(currentPage_);
         if (list != nullptr && list->layout().holdsCollectionRow(row.id)) {
             list->rename(row.id - list->layout().firstCollectionRow, text);
         } else if (list != nullptr && currentPage_ == 2 && list->layout().holdsActionRow(row.id)) {
@@ -651,7 +618,7 @@ void CZelkDialogKeyMapSettings::stopRecorder()
         bool* running = runningFlagOf(r.button);
         if (!*running) continue;
         // The recorded lines go into the selected entry of the page's collection.
-        if (r.button != KeyMapId::CaptureSingle) commitActions(r.page);
+        if (r.button != KeyMapId::CaptureSingle) lists_.commit(r.page);
         *running = false;
         record(r.button)->checked = false;
         showRecorderLabels(r.button, false);

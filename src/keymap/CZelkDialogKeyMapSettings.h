@@ -4,6 +4,7 @@
 #include "CollectionListBox.h"
 #include "KeyEventInput.h"
 #include "KeyMapControls.h"
+#include "KeyMapListBoxes.h"
 #include "KeyMapWorkingState.h"
 #include "KeyRecorders.h"
 
@@ -83,7 +84,6 @@ protected:
 private:
     // Opening and pages.
     void switchToPage(int page);
-    CollectionListBox* listBoxOfPage();
     SkinButton* record(int id);
 
     // Painting: the page's captions, checks and edit texts from the working state.
@@ -95,7 +95,7 @@ private:
 
     // Clicks.
     void performAction(SkinButton& button);
-    bool listBoxAction(CollectionListBox& list, int id);
+    bool listBoxAction(int id);
     void choose(SkinButton& button);
     void clearPage();
     void pageAction(SkinButton& button);
@@ -109,7 +109,6 @@ private:
     void timesEditChanged();
     void delayEditChanged();
     void applyMacroDelayEdit();
-    void commitActions(int page);
     // Page 2: the action rows' menu and its commands.
     void showMacroMenu(int position, QPoint globalPoint);
     void macroMenuCommand(int command);
@@ -161,5 +160,5 @@ private:
     QPlainTextEdit* comboText;
     CSkinScrollBar* collectionScroll;
     CSkinScrollBar* actionScroll;
-    std::vector<CollectionListBox> listBoxes_;   // pages 1 to 3
+    KeyMapListBoxes lists_;
 };
