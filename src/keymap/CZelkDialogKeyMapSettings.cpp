@@ -64,7 +64,6 @@ int boundedNumber(QLineEdit& edit, const NumberText::Bounds& bounds)
     return number.value;
 }
 
-bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
 bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
 
 // Setting a text that is already there would move the caret of an edit being typed in.
@@ -85,10 +84,10 @@ QString joinedLines(const ActionList& actions)
 CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent)
     : CSkinDialog(SkinStyle::of(SkinWindow::KeyMapSettings), profile.language, parent), profile_(profile), controls_(*this),
       tipControl(&controls_.tip()), timesEdit(&controls_.timesEdit()), delayEdit(&controls_.delayEdit()),
-      inPlaceEdit(&controls_.inPlaceEdit()), comboText(&controls_.comboText()), collectionScroll(&controls_.collectionScroll()),
-      actionScroll(&controls_.actionScroll()), lists_(work_, controls_.collectionScroll(), controls_.actionScroll())
+      comboText(&controls_.comboText()), collectionScroll(&controls_.collectionScroll()),
+      actionScroll(&controls_.actionScroll()), lists_(work_, controls_.collectionScroll(), controls_.actionScroll()),
+      inPlaceEdit_(controls_.inPlaceEdit(), [this](const QRect& at, const std::u16string& text) { inPlaceEditKept(at, text); })
 {
-    inPlaceEdit->installEventFilter(this);
     connect(timesEdit, &QLineEdit::textChanged, this, [this] { timesEditChanged(); });
     connect(delayEdit, &QLineEdit::textChanged, this, [this] { delayEditChanged(); });
     for (CSkinScrollBar* bar : {collectionScroll, actionScroll})
@@ -100,7 +99,6 @@ CZelkDialogKeyMapSettings::~CZelkDialogKeyMapSettings()
     // A window that goes without ending (deleted while shown) must not leave the keys hooked.
     if (hookInstalled_) UninstallHook();
     // The children outlive this part of the window: nothing of theirs may call back into it.
-    inPlaceEdit->removeEventFilter(this);
     controls_.disconnectFrom(this);
 }
 
@@ -112,7 +110,6 @@ void CZelkDialogKeyMapSettings::initDialog()
 {
     tipControl->deactivate();
     buttonTable = KeyMapTable::records();
-    renameOpen = delayEditOpen = false;
     captureSingle = recordingCombo = recordingMacro = recordingEmulation = false;
     lastEventCode = -1;
     controls_.placeFor(language());
@@ -131,7 +128,7 @@ void CZelkDialogKeyMapSettings::switchToPage(int number)
     currentPage_ = number;
     const KeyMapPage& page = KeyMapPages::of(number);
     controls_.showPage(page);
-    closeInPlaceEdit();
+    inPlaceEdit_.close();
     tipControl->deactivate();
     if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->resetBars();
     update();
@@ -219,8 +216,8 @@ void CZelkDialogKeyMapSettings::buttonClicked(SkinButton& button)
     // The click acts on what the user sees, which is the working state as last painted.
     refreshPage();
     const int clicked = button.id;
-    if (renameOpen || delayEditOpen) {
-        commitInPlaceEdit();
+    if (inPlaceEdit_.isOpen()) {
+        inPlaceEdit_.keep();
         if (!endsWindow(clicked)) return;
     }
     if (!stopRecorderForClick(clicked)) return;
@@ -264,13 +261,13 @@ void CZelkDialogKeyMapSettings::performAction(SkinButton& button)
 bool CZelkDialogKeyMapSettings::listBoxAction(int id)
 {
     const KeyMapListBoxes::Click click = lists_.click(currentPage_, id, language());
-    if (click.rename) openInPlaceEdit(*click.rename, true);
+    if (click.rename) openInPlaceEdit(*click.rename, InPlaceEdit::Purpose::Rename);
     if (click.actionSelectedAgain && currentPage_ == 2) {
         // A delay line selected again opens for editing its number.
         const ActionList& actions = work_.macroActions;
         const std::u16string line = actions.textAt(actions.CursorPos);
         if (MacroEditor::isEditableDelay(line))
-            openInPlaceEdit({KeyMapId::FirstMacroActionRow + actions.CursorPos, MacroEditor::delayText(line)}, false);
+            openInPlaceEdit({KeyMapId::FirstMacroActionRow + actions.CursorPos, MacroEditor::delayText(line)}, InPlaceEdit::Purpose::Delay);
     }
     return click.handled;
 }
@@ -431,34 +428,20 @@ void CZelkDialogKeyMapSettings::macroMenuCommand(int command)
 void CZelkDialogKeyMapSettings::onVerticalScroll(CSkinScrollBar& bar, int code, int position)
 {
     // The rows move under an open edit: its text belongs to the row it was opened over.
-    commitInPlaceEdit();
+    inPlaceEdit_.keep();
     if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->scroll(bar, code, position);
     update();
 }
 
 // --- the in-place edit ------------------------------------------------------------------------
 
-void CZelkDialogKeyMapSettings::openInPlaceEdit(const CollectionListBox::EditRequest& request, bool rename)
+void CZelkDialogKeyMapSettings::openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose)
 {
-    const SkinButton* row = record(request.recordId);
-    if (row == nullptr) return;
-    inPlaceOpenedText_ = QString::fromStdU16String(request.text);
-    inPlaceEdit->setGeometry(toQRect(row->rect));
-    inPlaceEdit->setText(inPlaceOpenedText_);
-    inPlaceEdit->selectAll();  // typing replaces the proposed name
-    inPlaceEdit->setEnabled(true);
-    inPlaceEdit->show();
-    inPlaceEdit->setFocus();
-    renameOpen = rename;
-    delayEditOpen = !rename;
+    if (const SkinButton* row = record(request.recordId)) inPlaceEdit_.open(toQRect(row->rect), request.text, purpose);
 }
 
-void CZelkDialogKeyMapSettings::commitInPlaceEdit()
+void CZelkDialogKeyMapSettings::inPlaceEditKept(const QRect& at, const std::u16string& text)
 {
-    if (!renameOpen && !delayEditOpen) return;
-    const QRect at = inPlaceEdit->geometry();
-    const std::u16string text = inPlaceEdit->text().toStdU16String();
-    closeInPlaceEdit();
     // The edit belongs to the row record it covers.
     for (const SkinButton& row : buttonTable) {
         if (!isShown(row) || toQRect(row.rect) != at) continue;
@@ -475,45 +458,9 @@ void CZelkDialogKeyMapSettings::commitInPlaceEdit()
     update();
 }
 
-void CZelkDialogKeyMapSettings::takeBackInPlaceEdit()
-{
-    inPlaceEdit->setText(inPlaceOpenedText_);
-    commitInPlaceEdit();
-}
-
-void CZelkDialogKeyMapSettings::closeInPlaceEdit()
-{
-    // The flags go first: hiding the focused edit moves the focus, which must not commit again.
-    renameOpen = false;
-    delayEditOpen = false;
-    inPlaceEdit->setEnabled(false);
-    inPlaceEdit->hide();
-}
-
-bool CZelkDialogKeyMapSettings::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool editOpen = renameOpen || delayEditOpen;
-    if (event->type() == QEvent::KeyPress) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        if (watched == inPlaceEdit && editOpen) {
-            // Enter keeps what was typed, Escape takes it back; the window stays open either way.
-            if (isEnter(key)) {
-                commitInPlaceEdit();
-                return true;
-            }
-            if (key.key() == Qt::Key_Escape) {
-                takeBackInPlaceEdit();
-                return true;
-            }
-        }
-    }
-    if (event->type() == QEvent::FocusOut && watched == inPlaceEdit && editOpen) commitInPlaceEdit();
-    return CSkinDialog::eventFilter(watched, event);
-}
-
 void CZelkDialogKeyMapSettings::done(int result)
 {
-    closeInPlaceEdit();
+    inPlaceEdit_.close();
     if (recorderRunning() || hookInstalled_) stopRecorder();
     tipControl->deactivate();
     CSkinDialog::done(result);

@@ -2,6 +2,7 @@
 
 #include "CSkinDialog.h"
 #include "CollectionListBox.h"
+#include "InPlaceEdit.h"
 #include "KeyEventInput.h"
 #include "KeyMapControls.h"
 #include "KeyMapListBoxes.h"
@@ -50,8 +51,8 @@ public:
     int page() const { return currentPage_; }
     const KeyMapWorkingState& working() const { return work_; }
     // Whether the in-place edit is open over a collection row (rename) or a delay line.
-    bool isRenameOpen() const { return renameOpen; }
-    bool isDelayEditOpen() const { return delayEditOpen; }
+    bool isRenameOpen() const { return inPlaceEdit_.isRenaming(); }
+    bool isDelayEditOpen() const { return inPlaceEdit_.isEditingDelay(); }
 
     // Which recorder runs, if any.
     bool isCapturingSingle() const { return captureSingle; }
@@ -74,8 +75,6 @@ protected:
     void beforePaint() override;
     void paintOver(QPainter& painter) override;
     void hoverImageDrawn(const SkinButton& button) override;
-    // Keyboard pre-translation of the edits, and the rename's commit on focus loss.
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // The right button opens the macro's action menu.
     void mouseReleaseEvent(QMouseEvent* event) override;
     // Hidden by any means but minimising: no recorder keeps the keys hooked.
@@ -114,10 +113,8 @@ private:
     void macroMenuCommand(int command);
 
     // The in-place edit.
-    void openInPlaceEdit(const CollectionListBox::EditRequest& request, bool rename);
-    void commitInPlaceEdit();
-    void takeBackInPlaceEdit();
-    void closeInPlaceEdit();
+    void openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose);
+    void inPlaceEditKept(const QRect& at, const std::u16string& text);
 
     // The key recorders.
     bool recorderRunning() const;
@@ -135,9 +132,6 @@ private:
     KeyMapWorkingState work_;
     KeyMapControls controls_;
     int currentPage_ = 1;
-    bool renameOpen = false;
-    bool delayEditOpen = false;
-    QString inPlaceOpenedText_;  // what the open edit started with, for Escape
     QString tipWanted_;          // the tip of the record hovered in the current paint
 
     // Key event capture.
@@ -156,9 +150,10 @@ private:
     TipPopup* tipControl;
     QLineEdit* timesEdit;
     QLineEdit* delayEdit;
-    QLineEdit* inPlaceEdit;
     QPlainTextEdit* comboText;
     CSkinScrollBar* collectionScroll;
     CSkinScrollBar* actionScroll;
     KeyMapListBoxes lists_;
+    // Last, so it goes first: nothing it hands over reaches a part of the window that is gone.
+    InPlaceEdit inPlaceEdit_;
 };
