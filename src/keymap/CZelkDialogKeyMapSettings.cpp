@@ -25,37 +25,6 @@ namespace {
 const QString kUnnamedKey = QStringLiteral("-- --");
 const QString kComboSeparator = QStringLiteral(" + ");
 
-// The record button of each recorder, its "Record" and "Stop Rec" labels and its page.
-struct RecorderButton {
-    int button;
-    int recordLabel;
-    int stopLabel;
-    int page;
-};
-constexpr std::array<RecorderButton, 4> kRecorderButtons{{
-    {KeyMapId::CaptureSingle, KeyMapId::CaptureRecordLabel, KeyMapId::CaptureStopLabel, 1},
-    {KeyMapId::RecordCombo, KeyMapId::ComboRecordLabel, KeyMapId::ComboStopLabel, 1},
-    {KeyMapId::RecordMacro, KeyMapId::MacroRecordLabel, KeyMapId::MacroStopLabel, 2},
-    {KeyMapId::RecordEmulation, KeyMapId::EmulationRecordLabel, KeyMapId::EmulationStopLabel, 3},
-}};
-
-const RecorderButton* recorderButton(int buttonId)
-{
-    for (const RecorderButton& r : kRecorderButtons)
-        if (r.button == buttonId) return &r;
-    return nullptr;
-}
-
-// The key states the Shift side resolution asks for: the hook's own tracking of the keys.
-const KeyEventInput::KeyStates& hookKeyStates()
-{
-    static const KeyEventInput::KeyStates states{
-        [](int vk) { return KeyStateTracker::global().state(vk); },
-        [](int vk) { return KeyStateTracker::global().state(vk); },
-    };
-    return states;
-}
-
 // The edit's number within its bounds; a number outside them is replaced in the edit at once.
 int boundedNumber(QLineEdit& edit, const NumberText::Bounds& bounds)
 {
@@ -86,6 +55,7 @@ CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, Q
       tipControl(&controls_.tip()), timesEdit(&controls_.timesEdit()), delayEdit(&controls_.delayEdit()),
       comboText(&controls_.comboText()), collectionScroll(&controls_.collectionScroll()),
       actionScroll(&controls_.actionScroll()), lists_(work_, controls_.collectionScroll(), controls_.actionScroll()),
+      recording_(*this, profile, work_, lists_, controls_.actionScroll()),
       inPlaceEdit_(controls_.inPlaceEdit(), [this](const QRect& at, const std::u16string& text) { inPlaceEditKept(at, text); })
 {
     connect(timesEdit, &QLineEdit::textChanged, this, [this] { timesEditChanged(); });
@@ -96,8 +66,6 @@ CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, Q
 
 CZelkDialogKeyMapSettings::~CZelkDialogKeyMapSettings()
 {
-    // A window that goes without ending (deleted while shown) must not leave the keys hooked.
-    if (hookInstalled_) UninstallHook();
     // The children outlive this part of the window: nothing of theirs may call back into it.
     controls_.disconnectFrom(this);
 }
@@ -110,8 +78,6 @@ void CZelkDialogKeyMapSettings::initDialog()
 {
     tipControl->deactivate();
     buttonTable = KeyMapTable::records();
-    captureSingle = recordingCombo = recordingMacro = recordingEmulation = false;
-    lastEventCode = -1;
     controls_.placeFor(language());
 
     const int page = work_.open(profile_);
@@ -220,7 +186,11 @@ void CZelkDialogKeyMapSettings::buttonClicked(SkinButton& button)
         inPlaceEdit_.keep();
         if (!endsWindow(clicked)) return;
     }
-    if (!stopRecorderForClick(clicked)) return;
+    if (recording_.isRunning()) {
+        const bool acts = recording_.clickActsAfterStop(clicked);
+        stopRecording();
+        if (!acts) return;
+    }
     performAction(button);
 }
 
@@ -239,7 +209,9 @@ void CZelkDialogKeyMapSettings::performAction(SkinButton& button)
     case KeyMapId::CaptureSingle:
     case KeyMapId::RecordCombo:
     case KeyMapId::RecordMacro:
-    case KeyMapId::RecordEmulation: startRecorder(button); return;
+    case KeyMapId::RecordEmulation:
+        if (recording_.start(button)) update();
+        return;
     default: break;
     }
     if (id >= KeyMapId::FirstTab && id <= KeyMapId::LastTab) {
@@ -317,7 +289,7 @@ void CZelkDialogKeyMapSettings::setSingleKeyMode(bool single)
     record(KeyMapId::ComboLabel)->checked = !single;
     work_.singleKeyMode = single;
     // The click has stopped a running capture already; never leave the keys hooked regardless.
-    if (recorderRunning()) stopRecorder();
+    stopRecording();
     update();
 }
 
@@ -461,138 +433,25 @@ void CZelkDialogKeyMapSettings::inPlaceEditKept(const QRect& at, const std::u16s
 void CZelkDialogKeyMapSettings::done(int result)
 {
     inPlaceEdit_.close();
-    if (recorderRunning() || hookInstalled_) stopRecorder();
+    stopRecording();
     tipControl->deactivate();
     CSkinDialog::done(result);
 }
 
 void CZelkDialogKeyMapSettings::hideEvent(QHideEvent* event)
 {
-    if (!event->spontaneous() && (recorderRunning() || hookInstalled_)) stopRecorder();
+    if (!event->spontaneous()) stopRecording();
     CSkinDialog::hideEvent(event);
 }
 
 // --- the key recorders ------------------------------------------------------------------------
 
-bool CZelkDialogKeyMapSettings::recorderRunning() const
+void CZelkDialogKeyMapSettings::stopRecording()
 {
-    return captureSingle || recordingCombo || recordingMacro || recordingEmulation;
-}
-
-bool CZelkDialogKeyMapSettings::stopRecorderForClick(int clickedId)
-{
-    if (captureSingle || recordingCombo) {
-        stopRecorder();
-        return endsWindow(clickedId);
-    }
-    if (recordingMacro || recordingEmulation) {
-        // OK and Cancel only stop a macro or emulation recording.
-        stopRecorder();
-        return false;
-    }
-    return true;
-}
-
-void CZelkDialogKeyMapSettings::startRecorder(SkinButton& button)
-{
-    bool* running = runningFlagOf(button.id);
-    if (running == nullptr || !mayStart(button.id)) return;
-    // The click stopped whatever ran, so this always starts one.
-    button.checked = true;
-    *running = true;
-    showRecorderLabels(button.id, true);
-    prepareRecording(button.id);
-    // Shift presses made while nothing was recorded must not make a recorded release look
-    // like the other side's.
-    const KeyStateTracker& keys = KeyStateTracker::global();
-    KeyEventInput::storeShiftStates(keys.state(KeyEventInput::kLeftShift), keys.state(KeyEventInput::kRightShift));
-    // An input method would take the keys of a focused edit before the hook sees them.
-    setFocus();
-    hookInstalled_ = InstallHook(messageHandle());
-    lastEventCode = -1;
-    lastEventTime = 0;
+    if (!recording_.isRunning()) return;
+    recording_.stop();
     update();
 }
-
-bool CZelkDialogKeyMapSettings::mayStart(int buttonId) const
-{
-    switch (buttonId) {
-    case KeyMapId::CaptureSingle: return work_.singleKeyMode;
-    case KeyMapId::RecordCombo: return !work_.singleKeyMode && work_.comboCollection.lineCount() > 0;
-    case KeyMapId::RecordMacro: return work_.macroCollection.lineCount() > 0;
-    case KeyMapId::RecordEmulation: return work_.emulationCollection.lineCount() > 0;
-    default: return false;
-    }
-}
-
-void CZelkDialogKeyMapSettings::prepareRecording(int buttonId)
-{
-    keyDown.fill(0);
-    const KeyMapBar& actionBar = KeyMapPages::of(currentPage_).actionBar;
-    switch (buttonId) {
-    case KeyMapId::RecordCombo: work_.comboActions.clear(); return;
-    case KeyMapId::RecordMacro: {
-        // The play settings stay; the lines start over.
-        ActionList& actions = work_.macroActions;
-        const int cycles = actions.Cycles;
-        const bool autoDelay = actions.IsAutoInterval;
-        const int delay = actions.Delay;
-        const int playMode = actions.PlayMode;
-        actions.clear();
-        actions.Cycles = cycles;
-        actions.IsAutoInterval = autoDelay;
-        actions.Delay = delay;
-        actions.PlayMode = playMode;
-        CollectionListBox::resetRange(*actionScroll, actionBar.maximumFor(0), actionBar.page);
-        return;
-    }
-    case KeyMapId::RecordEmulation: {
-        const int delay = work_.emulationActions.Delay;
-        work_.emulationActions.clear();
-        work_.emulationActions.Delay = delay;
-        CollectionListBox::resetRange(*actionScroll, actionBar.maximumFor(0), actionBar.page);
-        return;
-    }
-    default: return;
-    }
-}
-
-void CZelkDialogKeyMapSettings::stopRecorder()
-{
-    if (hookInstalled_) UninstallHook();
-    hookInstalled_ = false;
-    for (const RecorderButton& r : kRecorderButtons) {
-        bool* running = runningFlagOf(r.button);
-        if (!*running) continue;
-        // The recorded lines go into the selected entry of the page's collection.
-        if (r.button != KeyMapId::CaptureSingle) lists_.commit(r.page);
-        *running = false;
-        record(r.button)->checked = false;
-        showRecorderLabels(r.button, false);
-    }
-    update();
-}
-
-void CZelkDialogKeyMapSettings::showRecorderLabels(int buttonId, bool running)
-{
-    const RecorderButton* r = recorderButton(buttonId);
-    if (r == nullptr) return;
-    record(r->recordLabel)->captionVisible = !running;
-    record(r->stopLabel)->captionVisible = running;
-}
-
-bool* CZelkDialogKeyMapSettings::runningFlagOf(int buttonId)
-{
-    switch (buttonId) {
-    case KeyMapId::CaptureSingle: return &captureSingle;
-    case KeyMapId::RecordCombo: return &recordingCombo;
-    case KeyMapId::RecordMacro: return &recordingMacro;
-    case KeyMapId::RecordEmulation: return &recordingEmulation;
-    default: return nullptr;
-    }
-}
-
-// --- key events -------------------------------------------------------------------------------
 
 void CZelkDialogKeyMapSettings::onWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
 {
@@ -600,40 +459,5 @@ void CZelkDialogKeyMapSettings::onWindowMessage(unsigned message, std::uintptr_t
         CSkinDialog::onWindowMessage(message, wParam, lParam);
         return;
     }
-    const std::int64_t now = KeyEventInput::now();
-    const KeyEvent event = KeyEventInput::read(wParam, lParam, now, lastEventTime, hookKeyStates());
-    recordKey(event);
-    // Every event restarts the measurement, an ignored repeat too.
-    lastEventTime = now;
-    lastEventCode = event.code;
-}
-
-void CZelkDialogKeyMapSettings::recordKey(const KeyEvent& event)
-{
-    if (captureSingle) {
-        captureSingleKey(event);
-    } else if (recordingCombo) {
-        KeyRecorders::recordCombo(work_.comboActions, profile_, event, lastEventCode);
-    } else if (recordingMacro) {
-        actionScroll->changeRange(KeyRecorders::recordMacro(work_.macroActions, keyDown, profile_, event, lastEventTime));
-    } else if (recordingEmulation) {
-        if (KeyRecorders::recordEmulation(work_.emulationActions, keyDown, profile_, event, lastEventCode))
-            actionScroll->changeRange(1);
-    } else {
-        return;
-    }
-    update();
-}
-
-void CZelkDialogKeyMapSettings::captureSingleKey(const KeyEvent& event)
-{
-    const auto key = KeyRecorders::captureSingle(profile_, event, lastEventCode);
-    if (!key) return;
-    work_.singleKeyCode = key->singleKeyCode;
-    update();
-    // Keys pressed while the box shows still replace the key, but open no second box.
-    if (!key->differs || captureBoxOpen_) return;
-    captureBoxOpen_ = true;
-    Prompts::current().showMessage(QString::asprintf("a=%d, b=%d, c=%d", event.code, key->deviceCode, key->singleKeyCode), this);
-    captureBoxOpen_ = false;
+    if (recording_.keyEvent(wParam, lParam)) update();
 }

@@ -3,11 +3,10 @@
 #include "CSkinDialog.h"
 #include "CollectionListBox.h"
 #include "InPlaceEdit.h"
-#include "KeyEventInput.h"
 #include "KeyMapControls.h"
 #include "KeyMapListBoxes.h"
 #include "KeyMapWorkingState.h"
-#include "KeyRecorders.h"
+#include "KeyRecordingSession.h"
 
 #include <QPointer>
 
@@ -55,10 +54,10 @@ public:
     bool isDelayEditOpen() const { return inPlaceEdit_.isEditingDelay(); }
 
     // Which recorder runs, if any.
-    bool isCapturingSingle() const { return captureSingle; }
-    bool isRecordingCombo() const { return recordingCombo; }
-    bool isRecordingMacro() const { return recordingMacro; }
-    bool isRecordingEmulation() const { return recordingEmulation; }
+    bool isCapturingSingle() const { return recording_.isCapturingSingle(); }
+    bool isRecordingCombo() const { return recording_.isRecordingCombo(); }
+    bool isRecordingMacro() const { return recording_.isRecordingMacro(); }
+    bool isRecordingEmulation() const { return recording_.isRecordingEmulation(); }
 
     // Every way of ending the window comes through here: an open in-place edit, a running
     // recorder (with the key hook) and the tip go first, so nothing acts on a closing window.
@@ -116,17 +115,8 @@ private:
     void openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose);
     void inPlaceEditKept(const QRect& at, const std::u16string& text);
 
-    // The key recorders.
-    bool recorderRunning() const;
-    bool stopRecorderForClick(int clickedId);
-    void startRecorder(SkinButton& button);
-    void stopRecorder();
-    bool mayStart(int buttonId) const;
-    void prepareRecording(int buttonId);
-    void recordKey(const KeyEvent& event);
-    void captureSingleKey(const KeyEvent& event);
-    void showRecorderLabels(int buttonId, bool running);
-    bool* runningFlagOf(int buttonId);
+    // Stops a running recorder, if any, and repaints.
+    void stopRecording();
 
     KeyboardProfile& profile_;
     KeyMapWorkingState work_;
@@ -134,17 +124,7 @@ private:
     int currentPage_ = 1;
     QString tipWanted_;          // the tip of the record hovered in the current paint
 
-    // Key event capture.
-    std::int64_t lastEventTime = 0;
-    int lastEventCode = -1;
-    bool captureSingle = false;
-    bool recordingCombo = false;
-    bool recordingMacro = false;
-    bool recordingEmulation = false;
-    KeyRecorders::KeyDownFlags keyDown{};
     int menuRecord = -1;  // table position of the right-clicked action row
-    bool hookInstalled_ = false;
-    bool captureBoxOpen_ = false;  // the single-key capture's message box is showing
     QPointer<QMenu> macroMenu_;
 
     TipPopup* tipControl;
@@ -154,6 +134,7 @@ private:
     CSkinScrollBar* collectionScroll;
     CSkinScrollBar* actionScroll;
     KeyMapListBoxes lists_;
+    KeyRecordingSession recording_;
     // Last, so it goes first: nothing it hands over reaches a part of the window that is gone.
     InPlaceEdit inPlaceEdit_;
 };
