@@ -25,21 +25,7 @@ namespace {
 const QString kUnnamedKey = QStringLiteral("-- --");
 const QString kComboSeparator = QStringLiteral(" + ");
 
-// The edit's number within its bounds; a number outside them is replaced in the edit at once.
-int boundedNumber(QLineEdit& edit, const NumberText::Bounds& bounds)
-{
-    const NumberText::Bounded number = NumberText::bound(NumberText::read(edit.text().toStdU16String()), bounds);
-    if (number.changed) edit.setText(QString::number(number.value));
-    return number.value;
-}
-
 bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
-
-// Setting a text that is already there would move the caret of an edit being typed in.
-void showText(QLineEdit& edit, const QString& text)
-{
-    if (edit.text() != text) edit.setText(text);
-}
 
 QString joinedLines(const ActionList& actions)
 {
@@ -55,11 +41,11 @@ CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, Q
       tipControl(&controls_.tip()), timesEdit(&controls_.timesEdit()), delayEdit(&controls_.delayEdit()),
       comboText(&controls_.comboText()), collectionScroll(&controls_.collectionScroll()),
       actionScroll(&controls_.actionScroll()), lists_(work_, controls_.collectionScroll(), controls_.actionScroll()),
-      recording_(*this, profile, work_, lists_, controls_.actionScroll()),
+      recording_(*this, profile, work_, lists_, controls_.actionScroll()), macroPage_(*this, profile, work_, controls_, lists_),
       inPlaceEdit_(controls_.inPlaceEdit(), [this](const QRect& at, const std::u16string& text) { inPlaceEditKept(at, text); })
 {
-    connect(timesEdit, &QLineEdit::textChanged, this, [this] { timesEditChanged(); });
-    connect(delayEdit, &QLineEdit::textChanged, this, [this] { delayEditChanged(); });
+    connect(timesEdit, &QLineEdit::textChanged, this, [this] { macroPage_.timesEditChanged(currentPage_); });
+    connect(delayEdit, &QLineEdit::textChanged, this, [this] { macroPage_.delayEditChanged(currentPage_); });
     for (CSkinScrollBar* bar : {collectionScroll, actionScroll})
         connect(bar, &CSkinScrollBar::scrolled, this, [this, bar](int code, int position) { onVerticalScroll(*bar, code, position); });
 }
@@ -134,8 +120,8 @@ void CZelkDialogKeyMapSettings::refreshPage()
 {
     switch (currentPage_) {
     case 1: refreshSingleAndCombo(); break;
-    case 2: refreshMacro(); break;
-    case 3: refreshEmulation(); break;
+    case 2: macroPage_.refreshMacro(); break;
+    case 3: macroPage_.refreshEmulation(); break;
     default: refreshChoices(); break;
     }
     if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->refresh(buttonTable, language());
@@ -149,23 +135,6 @@ void CZelkDialogKeyMapSettings::refreshSingleAndCombo()
     const QString combination = joinedLines(work_.comboActions);
     if (comboText->toPlainText() != combination) comboText->setPlainText(combination);
 }
-
-void CZelkDialogKeyMapSettings::refreshMacro()
-{
-    const ActionList& actions = work_.macroActions;
-    showText(*timesEdit, QString::number(actions.Cycles));
-    showText(*delayEdit, QString::number(actions.Delay));
-    record(KeyMapId::TimesPlay)->checked = actions.PlayMode == 0;
-    record(KeyMapId::PlayWhileHeld)->checked = actions.PlayMode == 1;
-    record(KeyMapId::PlayToggle)->checked = actions.PlayMode == 2;
-    record(KeyMapId::AutoDelay)->checked = actions.IsAutoInterval;
-    record(KeyMapId::RecordedDelays)->checked = !actions.IsAutoInterval;
-    if (actions.IsAutoInterval) delayEdit->setEnabled(true);
-    // The play count only counts when the macro plays a number of times.
-    timesEdit->setEnabled(actions.PlayMode == 0);
-}
-
-void CZelkDialogKeyMapSettings::refreshEmulation() { showText(*timesEdit, QString::number(work_.emulationActions.Delay)); }
 
 void CZelkDialogKeyMapSettings::refreshChoices()
 {
@@ -234,12 +203,9 @@ bool CZelkDialogKeyMapSettings::listBoxAction(int id)
 {
     const KeyMapListBoxes::Click click = lists_.click(currentPage_, id, language());
     if (click.rename) openInPlaceEdit(*click.rename, InPlaceEdit::Purpose::Rename);
+    // A delay line selected again opens for editing its number.
     if (click.actionSelectedAgain && currentPage_ == 2) {
-        // A delay line selected again opens for editing its number.
-        const ActionList& actions = work_.macroActions;
-        const std::u16string line = actions.textAt(actions.CursorPos);
-        if (MacroEditor::isEditableDelay(line))
-            openInPlaceEdit({KeyMapId::FirstMacroActionRow + actions.CursorPos, MacroEditor::delayText(line)}, InPlaceEdit::Purpose::Delay);
+        if (const auto delay = macroPage_.delayEditOfSelectedRow()) openInPlaceEdit(*delay, InPlaceEdit::Purpose::Delay);
     }
     return click.handled;
 }
@@ -272,13 +238,14 @@ void CZelkDialogKeyMapSettings::pageAction(SkinButton& button)
     switch (button.id) {
     case KeyMapId::UniquesChoice: setSingleKeyMode(!button.checked); return;
     case KeyMapId::ComboChoice: setSingleKeyMode(button.checked); return;
-    case KeyMapId::TimesPlay: setPlayMode(0); return;
-    case KeyMapId::PlayWhileHeld: setPlayMode(1); return;
-    case KeyMapId::PlayToggle: setPlayMode(2); return;
-    case KeyMapId::AutoDelay: setAutoDelay(true); return;
-    case KeyMapId::RecordedDelays: setAutoDelay(false); return;
+    case KeyMapId::TimesPlay: macroPage_.setPlayMode(0); break;
+    case KeyMapId::PlayWhileHeld: macroPage_.setPlayMode(1); break;
+    case KeyMapId::PlayToggle: macroPage_.setPlayMode(2); break;
+    case KeyMapId::AutoDelay: macroPage_.setAutoDelay(true); break;
+    case KeyMapId::RecordedDelays: macroPage_.setAutoDelay(false); break;
     default: return;
     }
+    update();
 }
 
 void CZelkDialogKeyMapSettings::setSingleKeyMode(bool single)
@@ -293,108 +260,13 @@ void CZelkDialogKeyMapSettings::setSingleKeyMode(bool single)
     update();
 }
 
-void CZelkDialogKeyMapSettings::setPlayMode(int mode)
-{
-    record(KeyMapId::TimesPlay)->checked = mode == 0;
-    record(KeyMapId::PlayWhileHeld)->checked = mode == 1;
-    record(KeyMapId::PlayToggle)->checked = mode == 2;
-    work_.macroActions.PlayMode = mode;
-    timesEdit->setEnabled(mode == 0);
-    if (mode == 0) timesEdit->setFocus();
-    lists_.commit(2);
-    update();
-}
-
-void CZelkDialogKeyMapSettings::setAutoDelay(bool autoDelay)
-{
-    record(KeyMapId::AutoDelay)->checked = autoDelay;
-    record(KeyMapId::RecordedDelays)->checked = !autoDelay;
-    ActionList& actions = work_.macroActions;
-    if (autoDelay) applyMacroDelayEdit();
-    const int linesBefore = actions.lineCount();
-    if (autoDelay && !actions.IsAutoInterval) actions = MacroEditor::withoutDelayLines(actions);
-    if (!autoDelay && actions.IsAutoInterval) actions = MacroEditor::withDelayLines(actions);
-    // The bar follows the list, so every line of a longer list can still be reached.
-    actionScroll->changeRange(actions.lineCount() - linesBefore);
-    actions.IsAutoInterval = autoDelay;
-    lists_.commit(2);
-    delayEdit->setEnabled(autoDelay);
-    if (autoDelay) delayEdit->setFocus();
-    update();
-}
-
-void CZelkDialogKeyMapSettings::timesEditChanged()
-{
-    if (currentPage_ == 2) {
-        work_.macroActions.Cycles = boundedNumber(*timesEdit, MacroEditor::kCycles);
-        lists_.commit(2);
-    } else if (currentPage_ == 3) {
-        work_.emulationActions.Delay = boundedNumber(*timesEdit, MacroEditor::kEmulationDelay);
-        lists_.commit(3);
-    }
-}
-
-void CZelkDialogKeyMapSettings::delayEditChanged()
-{
-    if (currentPage_ == 2) applyMacroDelayEdit();
-}
-
-void CZelkDialogKeyMapSettings::applyMacroDelayEdit()
-{
-    work_.macroActions.Delay = boundedNumber(*delayEdit, MacroEditor::kDelay);
-    lists_.commit(2);
-}
-
 // --- the macro's action menu ------------------------------------------------------------------
 
 void CZelkDialogKeyMapSettings::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton && currentPage_ == 2) {
-        const QPoint at = event->position().toPoint();
-        for (std::size_t i = 0; i < buttonTable.size(); ++i) {
-            const SkinButton& b = buttonTable[i];
-            if (!isShown(b) || !b.rect.contains(at.x(), at.y())) continue;
-            const int row = b.id - KeyMapId::FirstMacroActionRow;
-            const ActionList& actions = work_.macroActions;
-            const long long line = static_cast<long long>(actions.ViewStartAt) + row;
-            if (KeyMapPages::of(2).list.holdsActionRow(b.id) && line >= 0 && line < actions.lineCount())
-                showMacroMenu(static_cast<int>(i), event->globalPosition().toPoint());
-            break;
-        }
-    }
+    if (event->button() == Qt::RightButton && currentPage_ == 2)
+        macroPage_.rightClick(event->position().toPoint(), event->globalPosition().toPoint());
     CSkinDialog::mouseReleaseEvent(event);
-}
-
-void CZelkDialogKeyMapSettings::showMacroMenu(int position, QPoint globalPoint)
-{
-    menuRecord = position;
-    // Built anew each time, in the language of the moment.
-    if (macroMenu_) macroMenu_->deleteLater();
-    macroMenu_ = MacroContextMenu::build(this, language());
-    for (QAction* action : macroMenu_->findChildren<QAction*>()) {
-        if (!action->data().isValid()) continue;
-        const int command = action->data().toInt();
-        connect(action, &QAction::triggered, this, [this, command] { macroMenuCommand(command); });
-    }
-    macroMenu_->popup(globalPoint);
-}
-
-void CZelkDialogKeyMapSettings::macroMenuCommand(int command)
-{
-    if (!MacroContextMenu::isCommand(command) || menuRecord < 0 || menuRecord >= static_cast<int>(buttonTable.size())) return;
-    const int row = buttonTable[static_cast<std::size_t>(menuRecord)].id - KeyMapId::FirstMacroActionRow;
-    ActionList& actions = work_.macroActions;
-    const std::vector<int> inserted = MacroContextMenu::insertedCodes(command);
-    if (!inserted.empty()) {
-        std::vector<std::u16string> lines;
-        for (int code : inserted) lines.push_back(profile_.nameOfDeviceCode(code));
-        actionScroll->changeRange(MacroEditor::insertBefore(actions, row, lines));
-    } else if (command == MacroContextMenu::kDelete) {
-        actionScroll->changeRange(-MacroEditor::remove(actions, row));
-    }
-    actionScroll->changeRange(-MacroEditor::trimToLimit(actions));
-    lists_.commit(2);
-    update();
 }
 
 void CZelkDialogKeyMapSettings::onVerticalScroll(CSkinScrollBar& bar, int code, int position)
@@ -421,9 +293,7 @@ void CZelkDialogKeyMapSettings::inPlaceEditKept(const QRect& at, const std::u16s
         if (list != nullptr && list->layout().holdsCollectionRow(row.id)) {
             list->rename(row.id - list->layout().firstCollectionRow, text);
         } else if (list != nullptr && currentPage_ == 2 && list->layout().holdsActionRow(row.id)) {
-            ActionList& actions = work_.macroActions;
-            actions.setOrAppend(actions.CursorPos, MacroEditor::delayLineOf(text));
-            list->commit();
+            macroPage_.keepDelay(text);
         }
         break;
     }

@@ -7,6 +7,7 @@
 #include "KeyMapListBoxes.h"
 #include "KeyMapWorkingState.h"
 #include "KeyRecordingSession.h"
+#include "MacroPageEditor.h"
 
 #include <QPointer>
 
@@ -87,8 +88,6 @@ private:
     // Painting: the page's captions, checks and edit texts from the working state.
     void refreshPage();
     void refreshSingleAndCombo();
-    void refreshMacro();
-    void refreshEmulation();
     void refreshChoices();
 
     // Clicks.
@@ -101,16 +100,6 @@ private:
 
     // Page 1: "Uniques" or "Combo".
     void setSingleKeyMode(bool single);
-    // Page 2: play modes, delay modes and the two number edits; page 3's delay edit.
-    void setPlayMode(int mode);
-    void setAutoDelay(bool autoDelay);
-    void timesEditChanged();
-    void delayEditChanged();
-    void applyMacroDelayEdit();
-    // Page 2: the action rows' menu and its commands.
-    void showMacroMenu(int position, QPoint globalPoint);
-    void macroMenuCommand(int command);
-
     // The in-place edit.
     void openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose);
     void inPlaceEditKept(const QRect& at, const std::u16string& text);
@@ -124,8 +113,6 @@ private:
     int currentPage_ = 1;
     QString tipWanted_;          // the tip of the record hovered in the current paint
 
-    int menuRecord = -1;  // table position of the right-clicked action row
-    QPointer<QMenu> macroMenu_;
 
     TipPopup* tipControl;
     QLineEdit* timesEdit;
@@ -135,6 +122,7 @@ private:
     CSkinScrollBar* actionScroll;
     KeyMapListBoxes lists_;
     KeyRecordingSession recording_;
+    MacroPageEditor macroPage_;
     // Last, so it goes first: nothing it hands over reaches a part of the window that is gone.
     InPlaceEdit inPlaceEdit_;
 };
