@@ -22,17 +22,7 @@
 
 namespace {
 
-const QString kUnnamedKey = QStringLiteral("-- --");
-const QString kComboSeparator = QStringLiteral(" + ");
-
 bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
-
-QString joinedLines(const ActionList& actions)
-{
-    QStringList lines;
-    for (const std::u16string& line : actions.lines) lines << QString::fromStdU16String(line);
-    return lines.join(kComboSeparator);
-}
 
 }  // namespace
 
@@ -41,7 +31,8 @@ CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, Q
       tipControl(&controls_.tip()), timesEdit(&controls_.timesEdit()), delayEdit(&controls_.delayEdit()),
       comboText(&controls_.comboText()), collectionScroll(&controls_.collectionScroll()),
       actionScroll(&controls_.actionScroll()), lists_(work_, controls_.collectionScroll(), controls_.actionScroll()),
-      recording_(*this, profile, work_, lists_, controls_.actionScroll()), macroPage_(*this, profile, work_, controls_, lists_),
+      recording_(*this, profile, work_, lists_, controls_.actionScroll()), comboPage_(buttonTable, profile, work_, controls_.comboText()),
+      macroPage_(*this, profile, work_, controls_, lists_), choicePages_(buttonTable, work_),
       inPlaceEdit_(controls_.inPlaceEdit(), [this](const QRect& at, const std::u16string& text) { inPlaceEditKept(at, text); })
 {
     connect(timesEdit, &QLineEdit::textChanged, this, [this] { macroPage_.timesEditChanged(currentPage_); });
@@ -68,10 +59,7 @@ void CZelkDialogKeyMapSettings::initDialog()
 
     const int page = work_.open(profile_);
     // The switch of page 1 shows the mode the key opened with.
-    record(KeyMapId::UniquesChoice)->checked = work_.singleKeyMode;
-    record(KeyMapId::UniquesLabel)->checked = work_.singleKeyMode;
-    record(KeyMapId::ComboChoice)->checked = !work_.singleKeyMode;
-    record(KeyMapId::ComboLabel)->checked = !work_.singleKeyMode;
+    comboPage_.showMode();
     switchToPage(page);
 }
 
@@ -104,8 +92,7 @@ void CZelkDialogKeyMapSettings::beforePaint()
 
 void CZelkDialogKeyMapSettings::hoverImageDrawn(const SkinButton& button)
 {
-    const KeyMapChoiceRange& choices = KeyMapPages::of(currentPage_).choices;
-    if (choices.hasTips && choices.holds(button.id)) tipWanted_ = tipOf(button);
+    if (ChoicePageEditor::showsTip(currentPage_, button.id)) tipWanted_ = tipOf(button);
 }
 
 void CZelkDialogKeyMapSettings::paintOver(QPainter& painter)
@@ -119,29 +106,12 @@ void CZelkDialogKeyMapSettings::paintOver(QPainter& painter)
 void CZelkDialogKeyMapSettings::refreshPage()
 {
     switch (currentPage_) {
-    case 1: refreshSingleAndCombo(); break;
+    case 1: comboPage_.refresh(); break;
     case 2: macroPage_.refreshMacro(); break;
     case 3: macroPage_.refreshEmulation(); break;
-    default: refreshChoices(); break;
+    default: choicePages_.refresh(currentPage_); break;
     }
     if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->refresh(buttonTable, language());
-}
-
-void CZelkDialogKeyMapSettings::refreshSingleAndCombo()
-{
-    const std::u16string name =
-        work_.singleKeyCode < 0 ? kUnnamedKey.toStdU16String() : profile_.nameOfHostCode(work_.singleKeyCode, false);
-    record(KeyMapId::CapturedKey)->captions[language()] = name;
-    const QString combination = joinedLines(work_.comboActions);
-    if (comboText->toPlainText() != combination) comboText->setPlainText(combination);
-}
-
-void CZelkDialogKeyMapSettings::refreshChoices()
-{
-    const KeyMapChoiceRange& choices = KeyMapPages::of(currentPage_).choices;
-    const int choice = work_.choiceOf(currentPage_);
-    for (SkinButton& button : buttonTable)
-        if (choices.holds(button.id)) button.checked = button.value == choice;
 }
 
 // --- clicks -----------------------------------------------------------------------------------
@@ -191,8 +161,8 @@ void CZelkDialogKeyMapSettings::performAction(SkinButton& button)
         update();
         return;
     }
-    if (KeyMapPages::of(currentPage_).choices.holds(id)) {
-        choose(button);
+    if (ChoicePageEditor::holds(currentPage_, id)) {
+        choicePages_.choose(currentPage_, button);
         update();
         return;
     }
@@ -210,21 +180,6 @@ bool CZelkDialogKeyMapSettings::listBoxAction(int id)
     return click.handled;
 }
 
-void CZelkDialogKeyMapSettings::choose(SkinButton& button)
-{
-    const KeyMapChoiceRange& choices = KeyMapPages::of(currentPage_).choices;
-    int& choice = work_.choiceOf(currentPage_);
-    if (button.checked) {
-        // A second click on the chosen button clears the choice.
-        choice = KeyMapWorkingState::kNoChoice;
-    } else {
-        choice = button.value;
-        for (SkinButton& other : buttonTable)
-            if (choices.holds(other.id)) other.checked = false;
-    }
-    button.checked = !button.checked;
-}
-
 void CZelkDialogKeyMapSettings::clearPage()
 {
     work_.clearPage(currentPage_);
@@ -234,10 +189,13 @@ void CZelkDialogKeyMapSettings::clearPage()
 
 void CZelkDialogKeyMapSettings::pageAction(SkinButton& button)
 {
-    // Each of the two switch buttons flips the mode, whichever is checked.
     switch (button.id) {
-    case KeyMapId::UniquesChoice: setSingleKeyMode(!button.checked); return;
-    case KeyMapId::ComboChoice: setSingleKeyMode(button.checked); return;
+    case KeyMapId::UniquesChoice:
+    case KeyMapId::ComboChoice:
+        comboPage_.flipMode(button);
+        // The click has stopped a running capture already; never leave the keys hooked regardless.
+        stopRecording();
+        break;
     case KeyMapId::TimesPlay: macroPage_.setPlayMode(0); break;
     case KeyMapId::PlayWhileHeld: macroPage_.setPlayMode(1); break;
     case KeyMapId::PlayToggle: macroPage_.setPlayMode(2); break;
@@ -245,18 +203,6 @@ void CZelkDialogKeyMapSettings::pageAction(SkinButton& button)
     case KeyMapId::RecordedDelays: macroPage_.setAutoDelay(false); break;
     default: return;
     }
-    update();
-}
-
-void CZelkDialogKeyMapSettings::setSingleKeyMode(bool single)
-{
-    record(KeyMapId::UniquesChoice)->checked = single;
-    record(KeyMapId::UniquesLabel)->checked = single;
-    record(KeyMapId::ComboChoice)->checked = !single;
-    record(KeyMapId::ComboLabel)->checked = !single;
-    work_.singleKeyMode = single;
-    // The click has stopped a running capture already; never leave the keys hooked regardless.
-    stopRecording();
     update();
 }
 

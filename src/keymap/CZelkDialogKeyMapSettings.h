@@ -1,7 +1,9 @@
 #pragma once
 
 #include "CSkinDialog.h"
+#include "ChoicePageEditor.h"
 #include "CollectionListBox.h"
+#include "ComboPageEditor.h"
 #include "InPlaceEdit.h"
 #include "KeyMapControls.h"
 #include "KeyMapListBoxes.h"
@@ -87,19 +89,14 @@ private:
 
     // Painting: the page's captions, checks and edit texts from the working state.
     void refreshPage();
-    void refreshSingleAndCombo();
-    void refreshChoices();
 
     // Clicks.
     void performAction(SkinButton& button);
     bool listBoxAction(int id);
-    void choose(SkinButton& button);
     void clearPage();
     void pageAction(SkinButton& button);
     void onVerticalScroll(CSkinScrollBar& bar, int code, int position);
 
-    // Page 1: "Uniques" or "Combo".
-    void setSingleKeyMode(bool single);
     // The in-place edit.
     void openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose);
     void inPlaceEditKept(const QRect& at, const std::u16string& text);
@@ -122,7 +119,9 @@ private:
     CSkinScrollBar* actionScroll;
     KeyMapListBoxes lists_;
     KeyRecordingSession recording_;
+    ComboPageEditor comboPage_;
     MacroPageEditor macroPage_;
+    ChoicePageEditor choicePages_;
     // Last, so it goes first: nothing it hands over reaches a part of the window that is gone.
     InPlaceEdit inPlaceEdit_;
 };
