@@ -4,21 +4,15 @@
 #include "KeyHook.h"
 #include "KeyMapPages.h"
 #include "KeyMapTable.h"
-#include "KeyStateTracker.h"
 #include "KeyboardProfile.h"
-#include "MacroContextMenu.h"
-#include "MacroEditor.h"
-#include "Prompts.h"
 #include "SkinStyle.h"
 #include "TipPopup.h"
 
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -28,16 +22,15 @@ bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
 
 CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent)
     : CSkinDialog(SkinStyle::of(SkinWindow::KeyMapSettings), profile.language, parent), profile_(profile), controls_(*this),
-      tipControl(&controls_.tip()), timesEdit(&controls_.timesEdit()), delayEdit(&controls_.delayEdit()),
-      comboText(&controls_.comboText()), collectionScroll(&controls_.collectionScroll()),
-      actionScroll(&controls_.actionScroll()), lists_(work_, controls_.collectionScroll(), controls_.actionScroll()),
-      recording_(*this, profile, work_, lists_, controls_.actionScroll()), comboPage_(buttonTable, profile, work_, controls_.comboText()),
-      macroPage_(*this, profile, work_, controls_, lists_), choicePages_(buttonTable, work_),
+      lists_(work_, controls_.collectionScroll(), controls_.actionScroll()),
+      recording_(*this, profile, work_, lists_, controls_.actionScroll()),
+      comboPage_(buttonTable, profile, work_, controls_.comboText()), macroPage_(*this, profile, work_, controls_, lists_),
+      choicePages_(buttonTable, work_),
       inPlaceEdit_(controls_.inPlaceEdit(), [this](const QRect& at, const std::u16string& text) { inPlaceEditKept(at, text); })
 {
-    connect(timesEdit, &QLineEdit::textChanged, this, [this] { macroPage_.timesEditChanged(currentPage_); });
-    connect(delayEdit, &QLineEdit::textChanged, this, [this] { macroPage_.delayEditChanged(currentPage_); });
-    for (CSkinScrollBar* bar : {collectionScroll, actionScroll})
+    connect(&controls_.timesEdit(), &QLineEdit::textChanged, this, [this] { macroPage_.timesEditChanged(currentPage_); });
+    connect(&controls_.delayEdit(), &QLineEdit::textChanged, this, [this] { macroPage_.delayEditChanged(currentPage_); });
+    for (CSkinScrollBar* bar : {&controls_.collectionScroll(), &controls_.actionScroll()})
         connect(bar, &CSkinScrollBar::scrolled, this, [this, bar](int code, int position) { onVerticalScroll(*bar, code, position); });
 }
 
@@ -53,28 +46,24 @@ const std::vector<SkinButton>& CZelkDialogKeyMapSettings::records() { return Key
 
 void CZelkDialogKeyMapSettings::initDialog()
 {
-    tipControl->deactivate();
+    controls_.tip().deactivate();
     buttonTable = KeyMapTable::records();
     controls_.placeFor(language());
-
     const int page = work_.open(profile_);
     // The switch of page 1 shows the mode the key opened with.
     comboPage_.showMode();
     switchToPage(page);
 }
 
-void CZelkDialogKeyMapSettings::switchToPage(int number)
+void CZelkDialogKeyMapSettings::switchToPage(int page)
 {
-    currentPage_ = number;
-    const KeyMapPage& page = KeyMapPages::of(number);
-    controls_.showPage(page);
+    currentPage_ = page;
+    controls_.showPage(KeyMapPages::of(page));
     inPlaceEdit_.close();
-    tipControl->deactivate();
-    if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->resetBars();
+    controls_.tip().deactivate();
+    if (CollectionListBox* list = lists_.ofPage(page)) list->resetBars();
     update();
 }
-
-SkinButton* CZelkDialogKeyMapSettings::record(int id) { return KeyMapTable::find(buttonTable, id); }
 
 CSkinDialog::ImageIds CZelkDialogKeyMapSettings::imageIds() const
 {
@@ -99,8 +88,8 @@ void CZelkDialogKeyMapSettings::paintOver(QPainter& painter)
 {
     controls_.paintRims(painter);
     // A checked choice gets no hover image, and so no tip.
-    if (tipWanted_.isEmpty() || !isVisible()) tipControl->deactivate();
-    else tipControl->activate(tipWanted_, mapToGlobal(lastMousePoint));
+    if (tipWanted_.isEmpty() || !isVisible()) controls_.tip().deactivate();
+    else controls_.tip().activate(tipWanted_, mapToGlobal(lastMousePoint));
 }
 
 void CZelkDialogKeyMapSettings::refreshPage()
@@ -180,13 +169,6 @@ bool CZelkDialogKeyMapSettings::listBoxAction(int id)
     return click.handled;
 }
 
-void CZelkDialogKeyMapSettings::clearPage()
-{
-    work_.clearPage(currentPage_);
-    lists_.showCleared(currentPage_);
-    update();
-}
-
 void CZelkDialogKeyMapSettings::pageAction(SkinButton& button)
 {
     switch (button.id) {
@@ -206,7 +188,12 @@ void CZelkDialogKeyMapSettings::pageAction(SkinButton& button)
     update();
 }
 
-// --- the macro's action menu ------------------------------------------------------------------
+void CZelkDialogKeyMapSettings::clearPage()
+{
+    work_.clearPage(currentPage_);
+    lists_.showCleared(currentPage_);
+    update();
+}
 
 void CZelkDialogKeyMapSettings::mouseReleaseEvent(QMouseEvent* event)
 {
@@ -227,30 +214,30 @@ void CZelkDialogKeyMapSettings::onVerticalScroll(CSkinScrollBar& bar, int code, 
 
 void CZelkDialogKeyMapSettings::openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose)
 {
-    if (const SkinButton* row = record(request.recordId)) inPlaceEdit_.open(toQRect(row->rect), request.text, purpose);
+    if (const SkinButton* row = KeyMapTable::find(buttonTable, request.recordId))
+        inPlaceEdit_.open(toQRect(row->rect), request.text, purpose);
 }
 
 void CZelkDialogKeyMapSettings::inPlaceEditKept(const QRect& at, const std::u16string& text)
 {
-    // The edit belongs to the row record it covers.
-    for (const SkinButton& row : buttonTable) {
-        if (!isShown(row) || toQRect(row.rect) != at) continue;
-        CollectionListBox* list = lists_.ofPage(currentPage_);
-        if (list != nullptr && list->layout().holdsCollectionRow(row.id)) {
-            list->rename(row.id - list->layout().firstCollectionRow, text);
-        } else if (list != nullptr && currentPage_ == 2 && list->layout().holdsActionRow(row.id)) {
-            macroPage_.keepDelay(text);
-        }
-        break;
+    const auto covered = std::find_if(buttonTable.begin(), buttonTable.end(),
+                                      [&](const SkinButton& row) { return isShown(row) && toQRect(row.rect) == at; });
+    CollectionListBox* list = lists_.ofPage(currentPage_);
+    if (covered != buttonTable.end() && list != nullptr) {
+        const KeyMapListLayout& rows = list->layout();
+        if (rows.holdsCollectionRow(covered->id)) list->rename(covered->id - rows.firstCollectionRow, text);
+        else if (currentPage_ == 2 && rows.holdsActionRow(covered->id)) macroPage_.keepDelay(text);
     }
     update();
 }
+
+// --- ending and the recorders -----------------------------------------------------------------
 
 void CZelkDialogKeyMapSettings::done(int result)
 {
     inPlaceEdit_.close();
     stopRecording();
-    tipControl->deactivate();
+    controls_.tip().deactivate();
     CSkinDialog::done(result);
 }
 
@@ -259,8 +246,6 @@ void CZelkDialogKeyMapSettings::hideEvent(QHideEvent* event)
     if (!event->spontaneous()) stopRecording();
     CSkinDialog::hideEvent(event);
 }
-
-// --- the key recorders ------------------------------------------------------------------------
 
 void CZelkDialogKeyMapSettings::stopRecording()
 {

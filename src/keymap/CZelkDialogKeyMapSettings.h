@@ -11,18 +11,12 @@
 #include "KeyRecordingSession.h"
 #include "MacroPageEditor.h"
 
-#include <QPointer>
-
-#include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class CSkinScrollBar;
 class KeyboardProfile;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class TipPopup;
 
 // The window in which the user decides what one key (the profile's selectedKey) does on one
 // layer (currentLayer). Seven pages, chosen by tabs: single key or combination, macro,
@@ -41,6 +35,12 @@ class TipPopup;
 // Keys are recorded through the device library's key hook: a record button (104, 107, 207,
 // 302) installs it for this window, every key event then arrives as message 0x466, and the
 // next click, or the window's end in any way, removes it and keeps what was recorded.
+//
+// The window coordinates; each concern has a class of its own that works on the working state
+// and leaves the repainting to the window: the child controls (KeyMapControls), the list
+// boxes of pages 1 to 3 (KeyMapListBoxes), the in-place edit (InPlaceEdit), the recorders
+// (KeyRecordingSession) and the pages' own records (ComboPageEditor, MacroPageEditor,
+// ChoicePageEditor).
 class CZelkDialogKeyMapSettings : public CSkinDialog {
 public:
     explicit CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent = nullptr);
@@ -83,40 +83,29 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Opening and pages.
     void switchToPage(int page);
-    SkinButton* record(int id);
-
     // Painting: the page's captions, checks and edit texts from the working state.
     void refreshPage();
 
-    // Clicks.
+    // Clicks, after an open edit and a running recorder have had theirs.
     void performAction(SkinButton& button);
     bool listBoxAction(int id);
-    void clearPage();
     void pageAction(SkinButton& button);
+    void clearPage();
     void onVerticalScroll(CSkinScrollBar& bar, int code, int position);
 
-    // The in-place edit.
     void openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose);
+    // What the in-place edit held when kept goes to the row record it covers.
     void inPlaceEditKept(const QRect& at, const std::u16string& text);
-
     // Stops a running recorder, if any, and repaints.
     void stopRecording();
 
+    // In the order they are built: each part is built from those before it.
     KeyboardProfile& profile_;
     KeyMapWorkingState work_;
-    KeyMapControls controls_;
     int currentPage_ = 1;
-    QString tipWanted_;          // the tip of the record hovered in the current paint
-
-
-    TipPopup* tipControl;
-    QLineEdit* timesEdit;
-    QLineEdit* delayEdit;
-    QPlainTextEdit* comboText;
-    CSkinScrollBar* collectionScroll;
-    CSkinScrollBar* actionScroll;
+    QString tipWanted_;  // the tip of the record hovered in the current paint
+    KeyMapControls controls_;
     KeyMapListBoxes lists_;
     KeyRecordingSession recording_;
     ComboPageEditor comboPage_;
