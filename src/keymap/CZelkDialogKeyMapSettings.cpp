@@ -14,12 +14,6 @@
 
 #include <algorithm>
 
-namespace {
-
-bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
-
-}  // namespace
-
 CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent)
     : CSkinDialog(SkinStyle::of(SkinWindow::KeyMapSettings), profile.language, parent), profile_(profile), controls_(*this),
       lists_(work_, controls_.collectionScroll(), controls_.actionScroll()),
@@ -112,7 +106,7 @@ void CZelkDialogKeyMapSettings::buttonClicked(SkinButton& button)
     const int clicked = button.id;
     if (inPlaceEdit_.isOpen()) {
         inPlaceEdit_.keep();
-        if (!endsWindow(clicked)) return;
+        if (!KeyMapId::endsWindow(clicked)) return;
     }
     if (recording_.isRunning()) {
         const bool acts = recording_.clickActsAfterStop(clicked);

@@ -9,6 +9,7 @@
 #include "KeyMapWorkingState.h"
 #include "KeyStateTracker.h"
 #include "KeyboardProfile.h"
+#include "MacroEditor.h"
 #include "Prompts.h"
 
 #include <array>
@@ -46,8 +47,6 @@ const KeyEventInput::KeyStates& hookKeyStates()
     return states;
 }
 
-bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
-
 // The "Stop Rec" label shows while the recorder runs, the "Record" label while it does not.
 void showLabels(std::vector<SkinButton>& table, const Recorder& recorder, bool running)
 {
@@ -76,7 +75,7 @@ bool KeyRecordingSession::isRecordingEmulation() const { return running_ == KeyM
 bool KeyRecordingSession::clickActsAfterStop(int clickedId) const
 {
     if (!isRunning()) return true;
-    return (isCapturingSingle() || isRecordingCombo()) && endsWindow(clickedId);
+    return (isCapturingSingle() || isRecordingCombo()) && KeyMapId::endsWindow(clickedId);
 }
 
 bool KeyRecordingSession::start(SkinButton& button)
@@ -117,21 +116,11 @@ void KeyRecordingSession::prepare(int buttonId, int page)
     const KeyMapBar& actionBar = KeyMapPages::of(page).actionBar;
     switch (buttonId) {
     case KeyMapId::RecordCombo: work_.comboActions.clear(); return;
-    case KeyMapId::RecordMacro: {
+    case KeyMapId::RecordMacro:
         // The play settings stay; the lines start over.
-        ActionList& actions = work_.macroActions;
-        const int cycles = actions.Cycles;
-        const bool autoDelay = actions.IsAutoInterval;
-        const int delay = actions.Delay;
-        const int playMode = actions.PlayMode;
-        actions.clear();
-        actions.Cycles = cycles;
-        actions.IsAutoInterval = autoDelay;
-        actions.Delay = delay;
-        actions.PlayMode = playMode;
+        work_.macroActions = MacroEditor::emptyLike(work_.macroActions);
         CollectionListBox::resetRange(actionBar_, actionBar.maximumFor(0), actionBar.page);
         return;
-    }
     case KeyMapId::RecordEmulation: {
         const int delay = work_.emulationActions.Delay;
         work_.emulationActions.clear();
