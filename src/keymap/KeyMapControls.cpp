@@ -76,14 +76,19 @@ void KeyMapControls::createEdits(CSkinDialog& window)
     }
     timesEdit_->installEventFilter(this);
     delayEdit_->installEventFilter(this);
+    makeDisplay(*comboText_);
+}
+
+void KeyMapControls::makeDisplay(QPlainTextEdit& text)
+{
     // comboText only displays the combination: no caret, no typing.
-    comboText_->setReadOnly(true);
-    comboText_->setTextInteractionFlags(Qt::NoTextInteraction);
-    comboText_->setFrameShape(QFrame::NoFrame);
-    comboText_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    comboText_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    comboText_->setFocusPolicy(Qt::ClickFocus);
-    comboText_->hide();
+    text.setReadOnly(true);
+    text.setTextInteractionFlags(Qt::NoTextInteraction);
+    text.setFrameShape(QFrame::NoFrame);
+    text.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text.setFocusPolicy(Qt::ClickFocus);
+    text.hide();
 }
 
 void KeyMapControls::createBars(CSkinDialog& window)

@@ -46,6 +46,7 @@ protected:
 private:
     void createEdits(CSkinDialog& window);
     void createBars(CSkinDialog& window);
+    static void makeDisplay(QPlainTextEdit& text);
 
     TipPopup* tip_ = nullptr;
     QLineEdit* timesEdit_ = nullptr;
