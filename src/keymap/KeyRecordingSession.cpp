@@ -56,7 +56,7 @@ void showLabels(std::vector<SkinButton>& table, const Recorder& recorder, bool r
 
 }  // namespace
 
-KeyRecordingSession::KeyRecordingSession(CSkinDialog& window, KeyboardProfile& profile, KeyMapWorkingState& work,
+KeyRecordingSession::KeyRecordingSession(CSkinDialog& window, const KeyboardProfile& profile, KeyMapWorkingState& work,
                                          KeyMapListBoxes& lists, CSkinScrollBar& actionBar)
     : window_(window), profile_(profile), work_(work), lists_(lists), actionBar_(actionBar)
 {

@@ -16,10 +16,12 @@ struct SkinButton;
 // 107, 207, 302) starts its recorder when its page allows it and hooks the keys for the window;
 // every key event then arrives as message 0x466 and goes to the recorder running. Stopping
 // removes the hook and keeps what was recorded in the selected entry of the page's collection.
-// At most one recorder runs: every click stops the one running before it acts.
+// At most one recorder runs: every click stops the one running before it acts. The window
+// repaints when a call tells it to; a key that opens the capture's message box repaints the
+// window first, so that the key shows behind the box.
 class KeyRecordingSession {
 public:
-    KeyRecordingSession(CSkinDialog& window, KeyboardProfile& profile, KeyMapWorkingState& work, KeyMapListBoxes& lists,
+    KeyRecordingSession(CSkinDialog& window, const KeyboardProfile& profile, KeyMapWorkingState& work, KeyMapListBoxes& lists,
                         CSkinScrollBar& actionBar);
     // A window deleted without ending must not leave the keys hooked.
     ~KeyRecordingSession();
@@ -50,7 +52,7 @@ private:
     void captureSingleKey(const KeyEvent& event);
 
     CSkinDialog& window_;
-    KeyboardProfile& profile_;
+    const KeyboardProfile& profile_;
     KeyMapWorkingState& work_;
     KeyMapListBoxes& lists_;
     CSkinScrollBar& actionBar_;
