@@ -1,241 +1,62 @@
 #include "CZelkDialogKeyMapSettings.h"
 
-#include "AppResources.h"
 #include "CSkinScrollBar.h"
 #include "KeyHook.h"
 #include "KeyMapPages.h"
 #include "KeyMapTable.h"
-#include "KeyStateTracker.h"
 #include "KeyboardProfile.h"
-#include "MacroContextMenu.h"
-#include "MacroEditor.h"
-#include "Prompts.h"
 #include "SkinStyle.h"
 #include "TipPopup.h"
 
 #include <QHideEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
 
-namespace {
-
-constexpr int kTimesEditId = 1001;
-constexpr int kDelayEditId = 1002;
-constexpr int kInPlaceEditId = 1003;
-constexpr int kComboTextId = 1005;
-constexpr int kCollectionScrollId = 1006;
-constexpr int kActionScrollId = 1007;
-constexpr int kScrollBarSkin = 138;
-constexpr int kEditFont = 13;
-
-const QString kUnnamedKey = QStringLiteral("-- --");
-const QString kComboSeparator = QStringLiteral(" + ");
-
-// The edits are frameless, so they fit their rows; the window draws a thin rim around them.
-const QColor kEditRim(96, 96, 104);
-const QColor kAccent(255, 111, 0);
-const QColor kDark(20, 20, 20);
-
-// The record button of each recorder, its "Record" and "Stop Rec" labels and its page.
-struct RecorderButton {
-    int button;
-    int recordLabel;
-    int stopLabel;
-    int page;
-};
-constexpr std::array<RecorderButton, 4> kRecorderButtons{{
-    {KeyMapId::CaptureSingle, KeyMapId::CaptureRecordLabel, KeyMapId::CaptureStopLabel, 1},
-    {KeyMapId::RecordCombo, KeyMapId::ComboRecordLabel, KeyMapId::ComboStopLabel, 1},
-    {KeyMapId::RecordMacro, KeyMapId::MacroRecordLabel, KeyMapId::MacroStopLabel, 2},
-    {KeyMapId::RecordEmulation, KeyMapId::EmulationRecordLabel, KeyMapId::EmulationStopLabel, 3},
-}};
-
-const RecorderButton* recorderButton(int buttonId)
-{
-    for (const RecorderButton& r : kRecorderButtons)
-        if (r.button == buttonId) return &r;
-    return nullptr;
-}
-
-// The key states the Shift side resolution asks for: the hook's own tracking of the keys.
-const KeyEventInput::KeyStates& hookKeyStates()
-{
-    static const KeyEventInput::KeyStates states{
-        [](int vk) { return KeyStateTracker::global().state(vk); },
-        [](int vk) { return KeyStateTracker::global().state(vk); },
-    };
-    return states;
-}
-
-// The edit's number within its bounds; a number outside them is replaced in the edit at once.
-int boundedNumber(QLineEdit& edit, const NumberText::Bounds& bounds)
-{
-    const NumberText::Bounded number = NumberText::bound(NumberText::read(edit.text().toStdU16String()), bounds);
-    if (number.changed) edit.setText(QString::number(number.value));
-    return number.value;
-}
-
-bool isEnter(const QKeyEvent& key) { return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter; }
-bool endsWindow(int id) { return id == KeyMapId::Ok || id == KeyMapId::Cancel; }
-
-void setShown(QWidget& control, ControlShown shown)
-{
-    control.setVisible(shown != ControlShown::Hidden);
-    control.setEnabled(shown == ControlShown::Enabled);
-}
-
-// Setting a text that is already there would move the caret of an edit being typed in.
-void showText(QLineEdit& edit, const QString& text)
-{
-    if (edit.text() != text) edit.setText(text);
-}
-
-QString joinedLines(const ActionList& actions)
-{
-    QStringList lines;
-    for (const std::u16string& line : actions.lines) lines << QString::fromStdU16String(line);
-    return lines.join(kComboSeparator);
-}
-
-}  // namespace
+#include <algorithm>
 
 CZelkDialogKeyMapSettings::CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent)
-    : CSkinDialog(SkinStyle::of(SkinWindow::KeyMapSettings), profile.language, parent), profile_(profile)
+    : CSkinDialog(SkinStyle::of(SkinWindow::KeyMapSettings), profile.language, parent), profile_(profile), controls_(*this),
+      lists_(work_, controls_.collectionScroll(), controls_.actionScroll()),
+      recording_(*this, profile, work_, lists_, controls_.actionScroll()),
+      comboPage_(buttonTable, profile, work_, controls_.comboText()), macroPage_(*this, profile, work_, controls_, lists_),
+      choicePages_(buttonTable, work_),
+      inPlaceEdit_(controls_.inPlaceEdit(), [this](const QRect& at, const std::u16string& text) { inPlaceEditKept(at, text); })
 {
-    createControls();
-    listBoxes_.reserve(3);
-    for (int page = 1; page <= 3; ++page)
-        listBoxes_.emplace_back(KeyMapPages::of(page), work_.collectionOf(page), work_.actionsOf(page), *collectionScroll,
-                                *actionScroll);
+    connect(&controls_.timesEdit(), &QLineEdit::textChanged, this, [this] { macroPage_.timesEditChanged(currentPage_); });
+    connect(&controls_.delayEdit(), &QLineEdit::textChanged, this, [this] { macroPage_.delayEditChanged(currentPage_); });
+    for (CSkinScrollBar* bar : {&controls_.collectionScroll(), &controls_.actionScroll()})
+        connect(bar, &CSkinScrollBar::scrolled, this, [this, bar](int code, int position) { onVerticalScroll(*bar, code, position); });
 }
 
 CZelkDialogKeyMapSettings::~CZelkDialogKeyMapSettings()
 {
-    // A window that goes without ending (deleted while shown) must not leave the keys hooked.
-    if (hookInstalled_) UninstallHook();
     // The children outlive this part of the window: nothing of theirs may call back into it.
-    for (QWidget* edit : {static_cast<QWidget*>(timesEdit), static_cast<QWidget*>(delayEdit), static_cast<QWidget*>(inPlaceEdit)})
-        edit->removeEventFilter(this);
-    collectionScroll->disconnect(this);
-    actionScroll->disconnect(this);
+    controls_.disconnectFrom(this);
 }
 
 const std::vector<SkinButton>& CZelkDialogKeyMapSettings::records() { return KeyMapTable::records(); }
 
 // --- opening and pages ------------------------------------------------------------------------
 
-void CZelkDialogKeyMapSettings::createControls()
-{
-    tipControl = new TipPopup(this);
-    timesEdit = new QLineEdit(this);
-    delayEdit = new QLineEdit(this);
-    inPlaceEdit = new QLineEdit(this);
-    comboText = new QPlainTextEdit(this);
-    adoptTextControl(kTimesEditId, timesEdit);
-    adoptTextControl(kDelayEditId, delayEdit);
-    adoptTextControl(kInPlaceEditId, inPlaceEdit);
-    adoptTextControl(kComboTextId, comboText);
-    for (QLineEdit* edit : {timesEdit, delayEdit, inPlaceEdit}) {
-        QPalette colours = edit->palette();
-        colours.setColor(QPalette::Highlight, kAccent);
-        colours.setColor(QPalette::HighlightedText, kDark);
-        edit->setPalette(colours);
-        edit->setFrame(false);
-        edit->installEventFilter(this);
-        edit->hide();
-    }
-    // comboText only displays the combination: no caret, no typing.
-    comboText->setReadOnly(true);
-    comboText->setTextInteractionFlags(Qt::NoTextInteraction);
-    comboText->setFrameShape(QFrame::NoFrame);
-    comboText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    comboText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    comboText->setFocusPolicy(Qt::ClickFocus);
-    comboText->hide();
-    connect(timesEdit, &QLineEdit::textChanged, this, [this] { timesEditChanged(); });
-    connect(delayEdit, &QLineEdit::textChanged, this, [this] { delayEditChanged(); });
-
-    collectionScroll = new CSkinScrollBar(Qt::Vertical, this);
-    actionScroll = new CSkinScrollBar(Qt::Vertical, this);
-    collectionScroll->setObjectName(QString::number(kCollectionScrollId));
-    actionScroll->setObjectName(QString::number(kActionScrollId));
-    for (CSkinScrollBar* bar : {collectionScroll, actionScroll}) {
-        bar->hide();
-        connect(bar, &CSkinScrollBar::scrolled, this, [this, bar](int code, int position) { onVerticalScroll(*bar, code, position); });
-    }
-}
-
 void CZelkDialogKeyMapSettings::initDialog()
 {
-    tipControl->deactivate();
+    controls_.tip().deactivate();
     buttonTable = KeyMapTable::records();
-    renameOpen = delayEditOpen = false;
-    captureSingle = recordingCombo = recordingMacro = recordingEmulation = false;
-    lastEventCode = -1;
-    placeControls();
-
+    controls_.placeFor(language());
     const int page = work_.open(profile_);
     // The switch of page 1 shows the mode the key opened with.
-    record(KeyMapId::UniquesChoice)->checked = work_.singleKeyMode;
-    record(KeyMapId::UniquesLabel)->checked = work_.singleKeyMode;
-    record(KeyMapId::ComboChoice)->checked = !work_.singleKeyMode;
-    record(KeyMapId::ComboLabel)->checked = !work_.singleKeyMode;
+    comboPage_.showMode();
     switchToPage(page);
 }
 
-void CZelkDialogKeyMapSettings::placeControls()
+void CZelkDialogKeyMapSettings::switchToPage(int page)
 {
-    const bool chinese = language() == LanguageCode::Chinese;
-    namespace place = KeyMapControlPlace;
-    timesEdit->setGeometry(toQRect(chinese ? place::timesEditChinese : place::timesEditEnglish));
-    delayEdit->setGeometry(toQRect(chinese ? place::delayEditChinese : place::delayEditEnglish));
-    comboText->setGeometry(toQRect(place::comboText));
-    const QFont& font = AppResources::instance().font(kEditFont);
-    for (QWidget* control : {static_cast<QWidget*>(timesEdit), static_cast<QWidget*>(delayEdit),
-                             static_cast<QWidget*>(inPlaceEdit), static_cast<QWidget*>(comboText)})
-        control->setFont(font);
-    const QPixmap skin = AppResources::instance().bitmap(kScrollBarSkin);
-    collectionScroll->setBitmap(skin);
-    actionScroll->setBitmap(skin);
-}
-
-void CZelkDialogKeyMapSettings::switchToPage(int number)
-{
-    currentPage_ = number;
-    const KeyMapPage& page = KeyMapPages::of(number);
-    setShown(*timesEdit, page.timesEdit);
-    setShown(*delayEdit, page.delayEdit);
-    setShown(*comboText, page.comboText);
-    closeInPlaceEdit();
-    tipControl->deactivate();
-    placeBar(*collectionScroll, page.collectionBar);
-    placeBar(*actionScroll, page.actionBar);
-    if (CollectionListBox* list = listBoxOfPage()) list->resetBars();
+    currentPage_ = page;
+    controls_.showPage(KeyMapPages::of(page));
+    inPlaceEdit_.close();
+    controls_.tip().deactivate();
+    if (CollectionListBox* list = lists_.ofPage(page)) list->resetBars();
     update();
-}
-
-void CZelkDialogKeyMapSettings::placeBar(CSkinScrollBar& bar, const KeyMapBar& placement)
-{
-    if (placement.shown) bar.setGeometry(toQRect(placement.rect));
-    bar.setVisible(placement.shown);
-    bar.setEnabled(placement.shown);
-}
-
-CollectionListBox* CZelkDialogKeyMapSettings::listBoxOfPage()
-{
-    if (currentPage_ < 1 || currentPage_ > static_cast<int>(listBoxes_.size())) return nullptr;
-    return &listBoxes_[static_cast<std::size_t>(currentPage_ - 1)];
-}
-
-SkinButton* CZelkDialogKeyMapSettings::record(int id)
-{
-    for (SkinButton& button : buttonTable)
-        if (button.id == id) return &button;
-    return nullptr;
 }
 
 CSkinDialog::ImageIds CZelkDialogKeyMapSettings::imageIds() const
@@ -254,65 +75,26 @@ void CZelkDialogKeyMapSettings::beforePaint()
 
 void CZelkDialogKeyMapSettings::hoverImageDrawn(const SkinButton& button)
 {
-    const KeyMapChoiceRange& choices = KeyMapPages::of(currentPage_).choices;
-    if (choices.hasTips && choices.holds(button.id)) tipWanted_ = tipOf(button);
+    if (ChoicePageEditor::showsTip(currentPage_, button.id)) tipWanted_ = tipOf(button);
 }
 
 void CZelkDialogKeyMapSettings::paintOver(QPainter& painter)
 {
-    for (const QLineEdit* edit : {timesEdit, delayEdit, inPlaceEdit}) {
-        if (!edit->isVisible()) continue;
-        painter.setPen(edit == inPlaceEdit ? kAccent : kEditRim);
-        painter.drawRect(edit->geometry().adjusted(-1, -1, 0, 0));
-    }
+    controls_.paintRims(painter);
     // A checked choice gets no hover image, and so no tip.
-    if (tipWanted_.isEmpty() || !isVisible()) tipControl->deactivate();
-    else tipControl->activate(tipWanted_, mapToGlobal(lastMousePoint));
+    if (tipWanted_.isEmpty() || !isVisible()) controls_.tip().deactivate();
+    else controls_.tip().activate(tipWanted_, mapToGlobal(lastMousePoint));
 }
 
 void CZelkDialogKeyMapSettings::refreshPage()
 {
     switch (currentPage_) {
-    case 1: refreshSingleAndCombo(); break;
-    case 2: refreshMacro(); break;
-    case 3: refreshEmulation(); break;
-    default: refreshChoices(); break;
+    case 1: comboPage_.refresh(); break;
+    case 2: macroPage_.refreshMacro(); break;
+    case 3: macroPage_.refreshEmulation(); break;
+    default: choicePages_.refresh(currentPage_); break;
     }
-    if (CollectionListBox* list = listBoxOfPage()) list->refresh(buttonTable, language());
-}
-
-void CZelkDialogKeyMapSettings::refreshSingleAndCombo()
-{
-    const std::u16string name =
-        work_.singleKeyCode < 0 ? kUnnamedKey.toStdU16String() : profile_.nameOfHostCode(work_.singleKeyCode, false);
-    record(KeyMapId::CapturedKey)->captions[language()] = name;
-    const QString combination = joinedLines(work_.comboActions);
-    if (comboText->toPlainText() != combination) comboText->setPlainText(combination);
-}
-
-void CZelkDialogKeyMapSettings::refreshMacro()
-{
-    const ActionList& actions = work_.macroActions;
-    showText(*timesEdit, QString::number(actions.Cycles));
-    showText(*delayEdit, QString::number(actions.Delay));
-    record(KeyMapId::TimesPlay)->checked = actions.PlayMode == 0;
-    record(KeyMapId::PlayWhileHeld)->checked = actions.PlayMode == 1;
-    record(KeyMapId::PlayToggle)->checked = actions.PlayMode == 2;
-    record(KeyMapId::AutoDelay)->checked = actions.IsAutoInterval;
-    record(KeyMapId::RecordedDelays)->checked = !actions.IsAutoInterval;
-    if (actions.IsAutoInterval) delayEdit->setEnabled(true);
-    // The play count only counts when the macro plays a number of times.
-    timesEdit->setEnabled(actions.PlayMode == 0);
-}
-
-void CZelkDialogKeyMapSettings::refreshEmulation() { showText(*timesEdit, QString::number(work_.emulationActions.Delay)); }
-
-void CZelkDialogKeyMapSettings::refreshChoices()
-{
-    const KeyMapChoiceRange& choices = KeyMapPages::of(currentPage_).choices;
-    const int choice = work_.choiceOf(currentPage_);
-    for (SkinButton& button : buttonTable)
-        if (choices.holds(button.id)) button.checked = button.value == choice;
+    if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->refresh(buttonTable, language());
 }
 
 // --- clicks -----------------------------------------------------------------------------------
@@ -322,11 +104,15 @@ void CZelkDialogKeyMapSettings::buttonClicked(SkinButton& button)
     // The click acts on what the user sees, which is the working state as last painted.
     refreshPage();
     const int clicked = button.id;
-    if (renameOpen || delayEditOpen) {
-        commitInPlaceEdit();
-        if (!endsWindow(clicked)) return;
+    if (inPlaceEdit_.isOpen()) {
+        inPlaceEdit_.keep();
+        if (!KeyMapId::endsWindow(clicked)) return;
     }
-    if (!stopRecorderForClick(clicked)) return;
+    if (recording_.isRunning()) {
+        const bool acts = recording_.clickActsAfterStop(clicked);
+        stopRecording();
+        if (!acts) return;
+    }
     performAction(button);
 }
 
@@ -345,435 +131,122 @@ void CZelkDialogKeyMapSettings::performAction(SkinButton& button)
     case KeyMapId::CaptureSingle:
     case KeyMapId::RecordCombo:
     case KeyMapId::RecordMacro:
-    case KeyMapId::RecordEmulation: startRecorder(button); return;
+    case KeyMapId::RecordEmulation:
+        if (recording_.start(button)) update();
+        return;
     default: break;
     }
     if (id >= KeyMapId::FirstTab && id <= KeyMapId::LastTab) {
         switchToPage(id - KeyMapId::FirstTab + 1);
         return;
     }
-    if (CollectionListBox* list = listBoxOfPage(); list != nullptr && listBoxAction(*list, id)) {
+    if (listBoxAction(id)) {
         update();
         return;
     }
-    if (KeyMapPages::of(currentPage_).choices.holds(id)) {
-        choose(button);
+    if (ChoicePageEditor::holds(currentPage_, id)) {
+        choicePages_.choose(currentPage_, button);
         update();
         return;
     }
     pageAction(button);
 }
 
-bool CZelkDialogKeyMapSettings::listBoxAction(CollectionListBox& list, int id)
+bool CZelkDialogKeyMapSettings::listBoxAction(int id)
 {
-    const KeyMapListLayout& layout = list.layout();
-    const bool newAndDeleteAllowed = !(layout.needsComboMode && work_.singleKeyMode);
-    if (layout.holdsCollectionRow(id)) {
-        if (auto rename = list.clickCollectionRow(id - layout.firstCollectionRow)) openInPlaceEdit(*rename, true);
-    } else if (layout.holdsActionRow(id)) {
-        const auto click = list.clickActionRow(id - layout.firstActionRow);
-        if (click == CollectionListBox::ActionClick::SelectedAgain && currentPage_ == 2) {
-            // A delay line selected again opens for editing its number.
-            const ActionList& actions = work_.macroActions;
-            const std::u16string line = actions.textAt(actions.CursorPos);
-            if (MacroEditor::isEditableDelay(line))
-                openInPlaceEdit({layout.firstActionRow + actions.CursorPos, MacroEditor::delayText(line)}, false);
-        }
-    } else if (id == layout.newId) {
-        if (!newAndDeleteAllowed) return true;
-        if (auto name = list.addEntry(language())) openInPlaceEdit(*name, true);
-    } else if (id == layout.deleteId) {
-        if (newAndDeleteAllowed) list.deleteSelected();
-    } else {
-        return false;
+    const KeyMapListBoxes::Click click = lists_.click(currentPage_, id, language());
+    if (click.rename) openInPlaceEdit(*click.rename, InPlaceEdit::Purpose::Rename);
+    // A delay line selected again opens for editing its number.
+    if (click.actionSelectedAgain && currentPage_ == 2) {
+        if (const auto delay = macroPage_.delayEditOfSelectedRow()) openInPlaceEdit(*delay, InPlaceEdit::Purpose::Delay);
     }
-    return true;
+    return click.handled;
 }
 
-void CZelkDialogKeyMapSettings::choose(SkinButton& button)
+void CZelkDialogKeyMapSettings::pageAction(SkinButton& button)
 {
-    const KeyMapChoiceRange& choices = KeyMapPages::of(currentPage_).choices;
-    int& choice = work_.choiceOf(currentPage_);
-    if (button.checked) {
-        // A second click on the chosen button clears the choice.
-        choice = KeyMapWorkingState::kNoChoice;
-    } else {
-        choice = button.value;
-        for (SkinButton& other : buttonTable)
-            if (choices.holds(other.id)) other.checked = false;
+    switch (button.id) {
+    case KeyMapId::UniquesChoice:
+    case KeyMapId::ComboChoice:
+        comboPage_.flipMode(button);
+        // The click has stopped a running capture already; never leave the keys hooked regardless.
+        stopRecording();
+        break;
+    case KeyMapId::TimesPlay: macroPage_.setPlayMode(0); break;
+    case KeyMapId::PlayWhileHeld: macroPage_.setPlayMode(1); break;
+    case KeyMapId::PlayToggle: macroPage_.setPlayMode(2); break;
+    case KeyMapId::AutoDelay: macroPage_.setAutoDelay(true); break;
+    case KeyMapId::RecordedDelays: macroPage_.setAutoDelay(false); break;
+    default: return;
     }
-    button.checked = !button.checked;
+    update();
 }
 
 void CZelkDialogKeyMapSettings::clearPage()
 {
     work_.clearPage(currentPage_);
-    if (listBoxOfPage() != nullptr) {
-        // As for an empty list of six rows, on all three pages.
-        constexpr int kClearedMaximum = 5;
-        constexpr int kClearedPage = 6;
-        CollectionListBox::resetRange(*collectionScroll, kClearedMaximum, kClearedPage);
-        CollectionListBox::resetRange(*actionScroll, kClearedMaximum, kClearedPage);
-    }
+    lists_.showCleared(currentPage_);
     update();
 }
-
-void CZelkDialogKeyMapSettings::pageAction(SkinButton& button)
-{
-    // Each of the two switch buttons flips the mode, whichever is checked.
-    switch (button.id) {
-    case KeyMapId::UniquesChoice: setSingleKeyMode(!button.checked); return;
-    case KeyMapId::ComboChoice: setSingleKeyMode(button.checked); return;
-    case KeyMapId::TimesPlay: setPlayMode(0); return;
-    case KeyMapId::PlayWhileHeld: setPlayMode(1); return;
-    case KeyMapId::PlayToggle: setPlayMode(2); return;
-    case KeyMapId::AutoDelay: setAutoDelay(true); return;
-    case KeyMapId::RecordedDelays: setAutoDelay(false); return;
-    default: return;
-    }
-}
-
-void CZelkDialogKeyMapSettings::setSingleKeyMode(bool single)
-{
-    record(KeyMapId::UniquesChoice)->checked = single;
-    record(KeyMapId::UniquesLabel)->checked = single;
-    record(KeyMapId::ComboChoice)->checked = !single;
-    record(KeyMapId::ComboLabel)->checked = !single;
-    work_.singleKeyMode = single;
-    // The click has stopped a running capture already; never leave the keys hooked regardless.
-    if (recorderRunning()) stopRecorder();
-    update();
-}
-
-void CZelkDialogKeyMapSettings::setPlayMode(int mode)
-{
-    record(KeyMapId::TimesPlay)->checked = mode == 0;
-    record(KeyMapId::PlayWhileHeld)->checked = mode == 1;
-    record(KeyMapId::PlayToggle)->checked = mode == 2;
-    work_.macroActions.PlayMode = mode;
-    timesEdit->setEnabled(mode == 0);
-    if (mode == 0) timesEdit->setFocus();
-    commitActions(2);
-    update();
-}
-
-void CZelkDialogKeyMapSettings::setAutoDelay(bool autoDelay)
-{
-    record(KeyMapId::AutoDelay)->checked = autoDelay;
-    record(KeyMapId::RecordedDelays)->checked = !autoDelay;
-    ActionList& actions = work_.macroActions;
-    if (autoDelay) applyMacroDelayEdit();
-    const int linesBefore = actions.lineCount();
-    if (autoDelay && !actions.IsAutoInterval) actions = MacroEditor::withoutDelayLines(actions);
-    if (!autoDelay && actions.IsAutoInterval) actions = MacroEditor::withDelayLines(actions);
-    // The bar follows the list, so every line of a longer list can still be reached.
-    actionScroll->changeRange(actions.lineCount() - linesBefore);
-    actions.IsAutoInterval = autoDelay;
-    commitActions(2);
-    delayEdit->setEnabled(autoDelay);
-    if (autoDelay) delayEdit->setFocus();
-    update();
-}
-
-void CZelkDialogKeyMapSettings::timesEditChanged()
-{
-    if (currentPage_ == 2) {
-        work_.macroActions.Cycles = boundedNumber(*timesEdit, MacroEditor::kCycles);
-        commitActions(2);
-    } else if (currentPage_ == 3) {
-        work_.emulationActions.Delay = boundedNumber(*timesEdit, MacroEditor::kEmulationDelay);
-        commitActions(3);
-    }
-}
-
-void CZelkDialogKeyMapSettings::delayEditChanged()
-{
-    if (currentPage_ == 2) applyMacroDelayEdit();
-}
-
-void CZelkDialogKeyMapSettings::applyMacroDelayEdit()
-{
-    work_.macroActions.Delay = boundedNumber(*delayEdit, MacroEditor::kDelay);
-    commitActions(2);
-}
-
-void CZelkDialogKeyMapSettings::commitActions(int page)
-{
-    if (page >= 1 && page <= static_cast<int>(listBoxes_.size())) listBoxes_[static_cast<std::size_t>(page - 1)].commit();
-}
-
-// --- the macro's action menu ------------------------------------------------------------------
 
 void CZelkDialogKeyMapSettings::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton && currentPage_ == 2) {
-        const QPoint at = event->position().toPoint();
-        for (std::size_t i = 0; i < buttonTable.size(); ++i) {
-            const SkinButton& b = buttonTable[i];
-            if (!isShown(b) || !b.rect.contains(at.x(), at.y())) continue;
-            const int row = b.id - KeyMapId::FirstMacroActionRow;
-            const ActionList& actions = work_.macroActions;
-            const long long line = static_cast<long long>(actions.ViewStartAt) + row;
-            if (KeyMapPages::of(2).list.holdsActionRow(b.id) && line >= 0 && line < actions.lineCount())
-                showMacroMenu(static_cast<int>(i), event->globalPosition().toPoint());
-            break;
-        }
-    }
+    if (event->button() == Qt::RightButton && currentPage_ == 2)
+        macroPage_.rightClick(event->position().toPoint(), event->globalPosition().toPoint());
     CSkinDialog::mouseReleaseEvent(event);
-}
-
-void CZelkDialogKeyMapSettings::showMacroMenu(int position, QPoint globalPoint)
-{
-    menuRecord = position;
-    // Built anew each time, in the language of the moment.
-    if (macroMenu_) macroMenu_->deleteLater();
-    macroMenu_ = MacroContextMenu::build(this, language());
-    for (QAction* action : macroMenu_->findChildren<QAction*>()) {
-        if (!action->data().isValid()) continue;
-        const int command = action->data().toInt();
-        connect(action, &QAction::triggered, this, [this, command] { macroMenuCommand(command); });
-    }
-    macroMenu_->popup(globalPoint);
-}
-
-void CZelkDialogKeyMapSettings::macroMenuCommand(int command)
-{
-    if (!MacroContextMenu::isCommand(command) || menuRecord < 0 || menuRecord >= static_cast<int>(buttonTable.size())) return;
-    const int row = buttonTable[static_cast<std::size_t>(menuRecord)].id - KeyMapId::FirstMacroActionRow;
-    ActionList& actions = work_.macroActions;
-    const std::vector<int> inserted = MacroContextMenu::insertedCodes(command);
-    if (!inserted.empty()) {
-        std::vector<std::u16string> lines;
-        for (int code : inserted) lines.push_back(profile_.nameOfDeviceCode(code));
-        actionScroll->changeRange(MacroEditor::insertBefore(actions, row, lines));
-    } else if (command == MacroContextMenu::kDelete) {
-        actionScroll->changeRange(-MacroEditor::remove(actions, row));
-    }
-    actionScroll->changeRange(-MacroEditor::trimToLimit(actions));
-    commitActions(2);
-    update();
 }
 
 void CZelkDialogKeyMapSettings::onVerticalScroll(CSkinScrollBar& bar, int code, int position)
 {
     // The rows move under an open edit: its text belongs to the row it was opened over.
-    commitInPlaceEdit();
-    if (CollectionListBox* list = listBoxOfPage()) list->scroll(bar, code, position);
+    inPlaceEdit_.keep();
+    if (CollectionListBox* list = lists_.ofPage(currentPage_)) list->scroll(bar, code, position);
     update();
 }
 
 // --- the in-place edit ------------------------------------------------------------------------
 
-void CZelkDialogKeyMapSettings::openInPlaceEdit(const CollectionListBox::EditRequest& request, bool rename)
+void CZelkDialogKeyMapSettings::openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose)
 {
-    const SkinButton* row = record(request.recordId);
-    if (row == nullptr) return;
-    inPlaceOpenedText_ = QString::fromStdU16String(request.text);
-    inPlaceEdit->setGeometry(toQRect(row->rect));
-    inPlaceEdit->setText(inPlaceOpenedText_);
-    inPlaceEdit->selectAll();  // typing replaces the proposed name
-    inPlaceEdit->setEnabled(true);
-    inPlaceEdit->show();
-    inPlaceEdit->setFocus();
-    renameOpen = rename;
-    delayEditOpen = !rename;
+    if (const SkinButton* row = KeyMapTable::find(buttonTable, request.recordId))
+        inPlaceEdit_.open(toQRect(row->rect), request.text, purpose);
 }
 
-void CZelkDialogKeyMapSettings::commitInPlaceEdit()
+void CZelkDialogKeyMapSettings::inPlaceEditKept(const QRect& at, const std::u16string& text)
 {
-    if (!renameOpen && !delayEditOpen) return;
-    const QRect at = inPlaceEdit->geometry();
-    const std::u16string text = inPlaceEdit->text().toStdU16String();
-    closeInPlaceEdit();
-    // The edit belongs to the row record it covers.
-    for (const SkinButton& row : buttonTable) {
-        if (!isShown(row) || toQRect(row.rect) != at) continue;
-        CollectionListBox* list = listBoxOfPage();
-        if (list != nullptr && list->layout().holdsCollectionRow(row.id)) {
-            list->rename(row.id - list->layout().firstCollectionRow, text);
-        } else if (list != nullptr && currentPage_ == 2 && list->layout().holdsActionRow(row.id)) {
-            ActionList& actions = work_.macroActions;
-            actions.setOrAppend(actions.CursorPos, MacroEditor::delayLineOf(text));
-            list->commit();
-        }
-        break;
+    const auto covered = std::find_if(buttonTable.begin(), buttonTable.end(),
+                                      [&](const SkinButton& row) { return isShown(row) && toQRect(row.rect) == at; });
+    CollectionListBox* list = lists_.ofPage(currentPage_);
+    if (covered != buttonTable.end() && list != nullptr) {
+        const KeyMapListLayout& rows = list->layout();
+        if (rows.holdsCollectionRow(covered->id)) list->rename(covered->id - rows.firstCollectionRow, text);
+        else if (currentPage_ == 2 && rows.holdsActionRow(covered->id)) macroPage_.keepDelay(text);
     }
     update();
 }
 
-void CZelkDialogKeyMapSettings::takeBackInPlaceEdit()
-{
-    inPlaceEdit->setText(inPlaceOpenedText_);
-    commitInPlaceEdit();
-}
-
-void CZelkDialogKeyMapSettings::closeInPlaceEdit()
-{
-    // The flags go first: hiding the focused edit moves the focus, which must not commit again.
-    renameOpen = false;
-    delayEditOpen = false;
-    inPlaceEdit->setEnabled(false);
-    inPlaceEdit->hide();
-}
-
-bool CZelkDialogKeyMapSettings::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool editOpen = renameOpen || delayEditOpen;
-    if (event->type() == QEvent::KeyPress) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        if (watched == inPlaceEdit && editOpen) {
-            // Enter keeps what was typed, Escape takes it back; the window stays open either way.
-            if (isEnter(key)) {
-                commitInPlaceEdit();
-                return true;
-            }
-            if (key.key() == Qt::Key_Escape) {
-                takeBackInPlaceEdit();
-                return true;
-            }
-        }
-        // Enter in the number edits does nothing.
-        if (isEnter(key) && (watched == timesEdit || watched == delayEdit)) return true;
-    }
-    if (event->type() == QEvent::FocusOut && watched == inPlaceEdit && editOpen) commitInPlaceEdit();
-    return CSkinDialog::eventFilter(watched, event);
-}
+// --- ending and the recorders -----------------------------------------------------------------
 
 void CZelkDialogKeyMapSettings::done(int result)
 {
-    closeInPlaceEdit();
-    if (recorderRunning() || hookInstalled_) stopRecorder();
-    tipControl->deactivate();
+    inPlaceEdit_.close();
+    stopRecording();
+    controls_.tip().deactivate();
     CSkinDialog::done(result);
 }
 
 void CZelkDialogKeyMapSettings::hideEvent(QHideEvent* event)
 {
-    if (!event->spontaneous() && (recorderRunning() || hookInstalled_)) stopRecorder();
+    if (!event->spontaneous()) stopRecording();
     CSkinDialog::hideEvent(event);
 }
 
-// --- the key recorders ------------------------------------------------------------------------
-
-bool CZelkDialogKeyMapSettings::recorderRunning() const
+void CZelkDialogKeyMapSettings::stopRecording()
 {
-    return captureSingle || recordingCombo || recordingMacro || recordingEmulation;
-}
-
-bool CZelkDialogKeyMapSettings::stopRecorderForClick(int clickedId)
-{
-    if (captureSingle || recordingCombo) {
-        stopRecorder();
-        return endsWindow(clickedId);
-    }
-    if (recordingMacro || recordingEmulation) {
-        // OK and Cancel only stop a macro or emulation recording.
-        stopRecorder();
-        return false;
-    }
-    return true;
-}
-
-void CZelkDialogKeyMapSettings::startRecorder(SkinButton& button)
-{
-    bool* running = runningFlagOf(button.id);
-    if (running == nullptr || !mayStart(button.id)) return;
-    // The click stopped whatever ran, so this always starts one.
-    button.checked = true;
-    *running = true;
-    showRecorderLabels(button.id, true);
-    prepareRecording(button.id);
-    // Shift presses made while nothing was recorded must not make a recorded release look
-    // like the other side's.
-    const KeyStateTracker& keys = KeyStateTracker::global();
-    KeyEventInput::storeShiftStates(keys.state(KeyEventInput::kLeftShift), keys.state(KeyEventInput::kRightShift));
-    // An input method would take the keys of a focused edit before the hook sees them.
-    setFocus();
-    hookInstalled_ = InstallHook(messageHandle());
-    lastEventCode = -1;
-    lastEventTime = 0;
+    if (!recording_.isRunning()) return;
+    recording_.stop();
     update();
 }
-
-bool CZelkDialogKeyMapSettings::mayStart(int buttonId) const
-{
-    switch (buttonId) {
-    case KeyMapId::CaptureSingle: return work_.singleKeyMode;
-    case KeyMapId::RecordCombo: return !work_.singleKeyMode && work_.comboCollection.lineCount() > 0;
-    case KeyMapId::RecordMacro: return work_.macroCollection.lineCount() > 0;
-    case KeyMapId::RecordEmulation: return work_.emulationCollection.lineCount() > 0;
-    default: return false;
-    }
-}
-
-void CZelkDialogKeyMapSettings::prepareRecording(int buttonId)
-{
-    keyDown.fill(0);
-    const KeyMapBar& actionBar = KeyMapPages::of(currentPage_).actionBar;
-    switch (buttonId) {
-    case KeyMapId::RecordCombo: work_.comboActions.clear(); return;
-    case KeyMapId::RecordMacro: {
-        // The play settings stay; the lines start over.
-        ActionList& actions = work_.macroActions;
-        const int cycles = actions.Cycles;
-        const bool autoDelay = actions.IsAutoInterval;
-        const int delay = actions.Delay;
-        const int playMode = actions.PlayMode;
-        actions.clear();
-        actions.Cycles = cycles;
-        actions.IsAutoInterval = autoDelay;
-        actions.Delay = delay;
-        actions.PlayMode = playMode;
-        CollectionListBox::resetRange(*actionScroll, actionBar.maximumFor(0), actionBar.page);
-        return;
-    }
-    case KeyMapId::RecordEmulation: {
-        const int delay = work_.emulationActions.Delay;
-        work_.emulationActions.clear();
-        work_.emulationActions.Delay = delay;
-        CollectionListBox::resetRange(*actionScroll, actionBar.maximumFor(0), actionBar.page);
-        return;
-    }
-    default: return;
-    }
-}
-
-void CZelkDialogKeyMapSettings::stopRecorder()
-{
-    if (hookInstalled_) UninstallHook();
-    hookInstalled_ = false;
-    for (const RecorderButton& r : kRecorderButtons) {
-        bool* running = runningFlagOf(r.button);
-        if (!*running) continue;
-        // The recorded lines go into the selected entry of the page's collection.
-        if (r.button != KeyMapId::CaptureSingle) commitActions(r.page);
-        *running = false;
-        record(r.button)->checked = false;
-        showRecorderLabels(r.button, false);
-    }
-    update();
-}
-
-void CZelkDialogKeyMapSettings::showRecorderLabels(int buttonId, bool running)
-{
-    const RecorderButton* r = recorderButton(buttonId);
-    if (r == nullptr) return;
-    record(r->recordLabel)->captionVisible = !running;
-    record(r->stopLabel)->captionVisible = running;
-}
-
-bool* CZelkDialogKeyMapSettings::runningFlagOf(int buttonId)
-{
-    switch (buttonId) {
-    case KeyMapId::CaptureSingle: return &captureSingle;
-    case KeyMapId::RecordCombo: return &recordingCombo;
-    case KeyMapId::RecordMacro: return &recordingMacro;
-    case KeyMapId::RecordEmulation: return &recordingEmulation;
-    default: return nullptr;
-    }
-}
-
-// --- key events -------------------------------------------------------------------------------
 
 void CZelkDialogKeyMapSettings::onWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
 {
@@ -781,40 +254,5 @@ void CZelkDialogKeyMapSettings::onWindowMessage(unsigned message, std::uintptr_t
         CSkinDialog::onWindowMessage(message, wParam, lParam);
         return;
     }
-    const std::int64_t now = KeyEventInput::now();
-    const KeyEvent event = KeyEventInput::read(wParam, lParam, now, lastEventTime, hookKeyStates());
-    recordKey(event);
-    // Every event restarts the measurement, an ignored repeat too.
-    lastEventTime = now;
-    lastEventCode = event.code;
-}
-
-void CZelkDialogKeyMapSettings::recordKey(const KeyEvent& event)
-{
-    if (captureSingle) {
-        captureSingleKey(event);
-    } else if (recordingCombo) {
-        KeyRecorders::recordCombo(work_.comboActions, profile_, event, lastEventCode);
-    } else if (recordingMacro) {
-        actionScroll->changeRange(KeyRecorders::recordMacro(work_.macroActions, keyDown, profile_, event, lastEventTime));
-    } else if (recordingEmulation) {
-        if (KeyRecorders::recordEmulation(work_.emulationActions, keyDown, profile_, event, lastEventCode))
-            actionScroll->changeRange(1);
-    } else {
-        return;
-    }
-    update();
-}
-
-void CZelkDialogKeyMapSettings::captureSingleKey(const KeyEvent& event)
-{
-    const auto key = KeyRecorders::captureSingle(profile_, event, lastEventCode);
-    if (!key) return;
-    work_.singleKeyCode = key->singleKeyCode;
-    update();
-    // Keys pressed while the box shows still replace the key, but open no second box.
-    if (!key->differs || captureBoxOpen_) return;
-    captureBoxOpen_ = true;
-    Prompts::current().showMessage(QString::asprintf("a=%d, b=%d, c=%d", event.code, key->deviceCode, key->singleKeyCode), this);
-    captureBoxOpen_ = false;
+    if (recording_.keyEvent(wParam, lParam)) update();
 }

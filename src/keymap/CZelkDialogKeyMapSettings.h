@@ -1,23 +1,22 @@
 #pragma once
 
 #include "CSkinDialog.h"
+#include "ChoicePageEditor.h"
 #include "CollectionListBox.h"
-#include "KeyEventInput.h"
+#include "ComboPageEditor.h"
+#include "InPlaceEdit.h"
+#include "KeyMapControls.h"
+#include "KeyMapListBoxes.h"
 #include "KeyMapWorkingState.h"
-#include "KeyRecorders.h"
+#include "KeyRecordingSession.h"
+#include "MacroPageEditor.h"
 
-#include <QPointer>
-
-#include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class CSkinScrollBar;
 class KeyboardProfile;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class TipPopup;
 
 // The window in which the user decides what one key (the profile's selectedKey) does on one
 // layer (currentLayer). Seven pages, chosen by tabs: single key or combination, macro,
@@ -36,6 +35,12 @@ class TipPopup;
 // Keys are recorded through the device library's key hook: a record button (104, 107, 207,
 // 302) installs it for this window, every key event then arrives as message 0x466, and the
 // next click, or the window's end in any way, removes it and keeps what was recorded.
+//
+// The window coordinates; each concern has a class of its own that works on the working state
+// and leaves the repainting to the window: the child controls (KeyMapControls), the list
+// boxes of pages 1 to 3 (KeyMapListBoxes), the in-place edit (InPlaceEdit), the recorders
+// (KeyRecordingSession) and the pages' own records (ComboPageEditor, MacroPageEditor,
+// ChoicePageEditor).
 class CZelkDialogKeyMapSettings : public CSkinDialog {
 public:
     explicit CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent = nullptr);
@@ -48,14 +53,14 @@ public:
     int page() const { return currentPage_; }
     const KeyMapWorkingState& working() const { return work_; }
     // Whether the in-place edit is open over a collection row (rename) or a delay line.
-    bool isRenameOpen() const { return renameOpen; }
-    bool isDelayEditOpen() const { return delayEditOpen; }
+    bool isRenameOpen() const { return inPlaceEdit_.isRenaming(); }
+    bool isDelayEditOpen() const { return inPlaceEdit_.isEditingDelay(); }
 
     // Which recorder runs, if any.
-    bool isCapturingSingle() const { return captureSingle; }
-    bool isRecordingCombo() const { return recordingCombo; }
-    bool isRecordingMacro() const { return recordingMacro; }
-    bool isRecordingEmulation() const { return recordingEmulation; }
+    bool isCapturingSingle() const { return recording_.isCapturingSingle(); }
+    bool isRecordingCombo() const { return recording_.isRecordingCombo(); }
+    bool isRecordingMacro() const { return recording_.isRecordingMacro(); }
+    bool isRecordingEmulation() const { return recording_.isRecordingEmulation(); }
 
     // Every way of ending the window comes through here: an open in-place edit, a running
     // recorder (with the key hook) and the tip go first, so nothing acts on a closing window.
@@ -72,95 +77,40 @@ protected:
     void beforePaint() override;
     void paintOver(QPainter& painter) override;
     void hoverImageDrawn(const SkinButton& button) override;
-    // Keyboard pre-translation of the edits, and the rename's commit on focus loss.
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // The right button opens the macro's action menu.
     void mouseReleaseEvent(QMouseEvent* event) override;
     // Hidden by any means but minimising: no recorder keeps the keys hooked.
     void hideEvent(QHideEvent* event) override;
 
 private:
-    // Opening and pages.
-    void createControls();
-    void placeControls();
     void switchToPage(int page);
-    void placeBar(CSkinScrollBar& bar, const KeyMapBar& placement);
-    CollectionListBox* listBoxOfPage();
-    SkinButton* record(int id);
-
     // Painting: the page's captions, checks and edit texts from the working state.
     void refreshPage();
-    void refreshSingleAndCombo();
-    void refreshMacro();
-    void refreshEmulation();
-    void refreshChoices();
 
-    // Clicks.
+    // Clicks, after an open edit and a running recorder have had theirs.
     void performAction(SkinButton& button);
-    bool listBoxAction(CollectionListBox& list, int id);
-    void choose(SkinButton& button);
-    void clearPage();
+    bool listBoxAction(int id);
     void pageAction(SkinButton& button);
+    void clearPage();
     void onVerticalScroll(CSkinScrollBar& bar, int code, int position);
 
-    // Page 1: "Uniques" or "Combo".
-    void setSingleKeyMode(bool single);
-    // Page 2: play modes, delay modes and the two number edits; page 3's delay edit.
-    void setPlayMode(int mode);
-    void setAutoDelay(bool autoDelay);
-    void timesEditChanged();
-    void delayEditChanged();
-    void applyMacroDelayEdit();
-    void commitActions(int page);
-    // Page 2: the action rows' menu and its commands.
-    void showMacroMenu(int position, QPoint globalPoint);
-    void macroMenuCommand(int command);
+    void openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose);
+    // What the in-place edit held when kept goes to the row record it covers.
+    void inPlaceEditKept(const QRect& at, const std::u16string& text);
+    // Stops a running recorder, if any, and repaints.
+    void stopRecording();
 
-    // The in-place edit.
-    void openInPlaceEdit(const CollectionListBox::EditRequest& request, bool rename);
-    void commitInPlaceEdit();
-    void takeBackInPlaceEdit();
-    void closeInPlaceEdit();
-
-    // The key recorders.
-    bool recorderRunning() const;
-    bool stopRecorderForClick(int clickedId);
-    void startRecorder(SkinButton& button);
-    void stopRecorder();
-    bool mayStart(int buttonId) const;
-    void prepareRecording(int buttonId);
-    void recordKey(const KeyEvent& event);
-    void captureSingleKey(const KeyEvent& event);
-    void showRecorderLabels(int buttonId, bool running);
-    bool* runningFlagOf(int buttonId);
-
+    // In the order they are built: each part is built from those before it.
     KeyboardProfile& profile_;
     KeyMapWorkingState work_;
     int currentPage_ = 1;
-    bool renameOpen = false;
-    bool delayEditOpen = false;
-    QString inPlaceOpenedText_;  // what the open edit started with, for Escape
-    QString tipWanted_;          // the tip of the record hovered in the current paint
-
-    // Key event capture.
-    std::int64_t lastEventTime = 0;
-    int lastEventCode = -1;
-    bool captureSingle = false;
-    bool recordingCombo = false;
-    bool recordingMacro = false;
-    bool recordingEmulation = false;
-    KeyRecorders::KeyDownFlags keyDown{};
-    int menuRecord = -1;  // table position of the right-clicked action row
-    bool hookInstalled_ = false;
-    bool captureBoxOpen_ = false;  // the single-key capture's message box is showing
-    QPointer<QMenu> macroMenu_;
-
-    TipPopup* tipControl = nullptr;
-    QLineEdit* timesEdit = nullptr;     // 1001
-    QLineEdit* delayEdit = nullptr;     // 1002
-    QLineEdit* inPlaceEdit = nullptr;   // 1003
-    QPlainTextEdit* comboText = nullptr;  // 1005
-    CSkinScrollBar* collectionScroll = nullptr;  // 1006
-    CSkinScrollBar* actionScroll = nullptr;      // 1007
-    std::vector<CollectionListBox> listBoxes_;   // pages 1 to 3
+    QString tipWanted_;  // the tip of the record hovered in the current paint
+    KeyMapControls controls_;
+    KeyMapListBoxes lists_;
+    KeyRecordingSession recording_;
+    ComboPageEditor comboPage_;
+    MacroPageEditor macroPage_;
+    ChoicePageEditor choicePages_;
+    // Last, so it goes first: nothing it hands over reaches a part of the window that is gone.
+    InPlaceEdit inPlaceEdit_;
 };

@@ -1,6 +1,7 @@
 #include "CollectionListBox.h"
 
 #include "CSkinScrollBar.h"
+#include "KeyMapTable.h"
 
 #include <algorithm>
 
@@ -15,16 +16,10 @@ bool rowHoldsLine(const ActionList& list, int row)
     return i >= 0 && i < list.lineCount();
 }
 
-SkinButton* recordWithId(std::vector<SkinButton>& table, int id)
-{
-    const auto it = std::find_if(table.begin(), table.end(), [id](const SkinButton& b) { return b.id == id; });
-    return it == table.end() ? nullptr : &*it;
-}
-
 void fillRows(std::vector<SkinButton>& table, int firstId, int rows, const ActionList& list, const std::string& language)
 {
     for (int k = 0; k < rows; ++k) {
-        SkinButton* row = recordWithId(table, firstId + k);
+        SkinButton* row = KeyMapTable::find(table, firstId + k);
         if (row == nullptr) continue;
         row->captions[language] = list.textAt(k);
         row->checked = k == list.CursorPos;

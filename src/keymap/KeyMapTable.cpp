@@ -2,6 +2,8 @@
 
 #include "SkinTextFormat.h"
 
+#include <algorithm>
+
 namespace {
 
 using Records = std::vector<SkinButton>;
@@ -266,4 +268,10 @@ const std::vector<SkinButton>& KeyMapTable::records()
 {
     static const Records records = buildRecords();
     return records;
+}
+
+SkinButton* KeyMapTable::find(std::vector<SkinButton>& table, int id)
+{
+    const auto it = std::find_if(table.begin(), table.end(), [id](const SkinButton& b) { return b.id == id; });
+    return it == table.end() ? nullptr : &*it;
 }

@@ -14,6 +14,8 @@ inline constexpr int Cancel = 89;
 inline constexpr int FirstTab = 90;  // tabs of pages 1 to 7: 90 to 96
 inline constexpr int LastTab = 96;
 inline constexpr int Close = 97;
+// The two records a click goes on to act on after it closed an open edit or stopped a capture.
+inline constexpr bool endsWindow(int id) { return id == Ok || id == Cancel; }
 
 // Page 1: single key and combinations.
 inline constexpr int UniquesChoice = 101;
@@ -69,4 +71,6 @@ public:
     static constexpr int kSize = 202;
 
     static const std::vector<SkinButton>& records();
+    // The first record of a table with the id (two labels share theirs); nullptr when none has it.
+    static SkinButton* find(std::vector<SkinButton>& table, int id);
 };

@@ -42,6 +42,6 @@ public:
     // The delay line of an edited number, clamped to 0..65535.
     static std::u16string delayLineOf(const std::u16string& typed);
 
-private:
+    // A list without lines, with the view size and play settings of the actions.
     static ActionList emptyLike(const ActionList& actions);
 };
