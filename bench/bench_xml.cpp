@@ -1,5 +1,6 @@
 // The XML engine against pugixml on the same texts shaped like profile files: parsing,
 // building with AddElement/SetAttribute, reading every attribute, and whole loads.
+#include "Utf8Reference.h"
 #include "XmlBenchProfiles.h"
 
 #include <benchmark/benchmark.h>
@@ -58,7 +59,7 @@ const Sample& sample(std::int64_t shape)
         XmlDocument d;
         s.counts = writeProfile(d, kShapes[shape]);
         s.text = d.GetText();
-        s.utf8 = toUtf8(s.text);
+        s.utf8 = utf8Reference(s.text);
         s.file = (sampleFolder() / (std::string(kShapes[shape].name) + ".pro")).string();
         if (!d.SaveToFile(widen(s.file))) {
             std::fprintf(stderr, "can't write %s\n", s.file.c_str());

@@ -1,5 +1,6 @@
 #include "TextConverter.h"
 #include "TextFile.h"
+#include "Utf8Reference.h"
 #include "XmlDocument.h"
 
 #include <gtest/gtest.h>
@@ -229,36 +230,6 @@ TEST_F(TextFileTest, ProfileStyleFileRoundTripsThroughUtf8)
     EXPECT_EQ(loaded.GetAttribute(u"t1"), u"<50 ms> \u4E2D\u6587 \U0001F600 & \"q\"");
 }
 
-// UTF-8 as an independent reference: a lone surrogate becomes U+FFFD.
-std::string utf8Of(std::u16string_view text)
-{
-    std::string out;
-    const auto put = [&out](char32_t c) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000)
-            put(0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00));
-        else
-            put(c >= 0xD800 && c < 0xE000 ? 0xFFFD : c);
-    }
-    return out;
-}
 
 // Long texts are converted piece by piece; wherever a piece ends, no character is split and
 // none is lost: pairs at every alignment, lone surrogates and three-byte characters.
@@ -275,7 +246,7 @@ TEST_F(TextFileTest, LongTextsWriteEveryCharacterWhole)
         XmlDocument d(text);
         ASSERT_TRUE(d.SaveToFile(path("long.xml")));
         const std::string bytes = read("long.xml");
-        EXPECT_TRUE(bytes == utf8Of(text)) << bytes.size() << " bytes";
+        EXPECT_TRUE(bytes == utf8Reference(text)) << bytes.size() << " bytes";
         EXPECT_EQ(d.GetReport(), u"<converted_from encoding=\"UTF-16\" length=\"" + number(text.size()) +
                                      u"\"/><write encoding=\"UTF-8\" length=\"" + number(bytes.size()) + u"\"/>");
     }
