@@ -10,7 +10,6 @@
 #include "FaceWriter.h"
 #include "SkinStyle.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
@@ -24,8 +23,7 @@ const QRect kPlate(31, 86, 976, 328);
 
 QRect rectOf(const std::vector<SkinButton>& records, int id)
 {
-    const auto it = std::find_if(records.begin(), records.end(), [id](const SkinButton& b) { return b.id == id; });
-    return toQRect(it->rect);
+    return toQRect(findRecord(records, id)->rect);
 }
 
 void drawKeyboard(FaceCanvas& face, Look keyLook)

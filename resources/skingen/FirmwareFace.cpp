@@ -2,9 +2,9 @@
 #include "CZelkDialogFirmwareUpdate.h"
 #include "FaceCanvas.h"
 #include "FaceWriter.h"
+#include "SkinProgressBar.h"
 #include "SkinStyle.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -15,9 +15,7 @@ constexpr int kTitleBandHeight = 50;
 
 QRect rectOf(int id)
 {
-    const auto& records = Window::records();
-    const auto it = std::find_if(records.begin(), records.end(), [id](const SkinButton& b) { return b.id == id; });
-    return toQRect(it->rect);
+    return toQRect(findRecord(Window::records(), id)->rect);
 }
 
 // A sunken field around a text control, a little larger than the control.
@@ -31,7 +29,7 @@ QImage drawFace(const SkinStyle& style, Look look, bool barFull)
     drawPictogram(face.painter(), Pictogram::Keyboard, QRectF(18, 12, 28, 24), QColor(110, 110, 118));
     face.groove(fieldAround(Window::versionControlRect()));
     face.groove(fieldAround(Window::fileControlRect()));
-    const QRect bar(Window::kBarLeft, Window::kBarTop, Window::kBarFullWidth, Window::kBarHeight);
+    const QRect bar = SkinProgressBar::fullRect();
     face.progressTrack(bar);
     if (barFull) face.progressFill(bar);
     face.iconButton(rectOf(Window::kCloseId), Pictogram::Close, look);

@@ -188,9 +188,8 @@ private:
 
     static SkinRect recordRect(int id)
     {
-        for (const SkinButton& b : KeyMapTable::records())
-            if (b.id == id) return b.rect;
-        return {};
+        const SkinButton* b = findRecord(KeyMapTable::records(), id);
+        return b ? b->rect : SkinRect{};
     }
 
     void control(const SkinButton& b)

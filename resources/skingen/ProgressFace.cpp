@@ -2,9 +2,9 @@
 #include "CZelkDialogProgress.h"
 #include "FaceCanvas.h"
 #include "FaceWriter.h"
+#include "SkinProgressBar.h"
 #include "SkinStyle.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -13,9 +13,7 @@ constexpr int kTitleBandHeight = 50;
 
 QRect rectOf(int id)
 {
-    const auto& records = CZelkDialogProgress::records();
-    const auto it = std::find_if(records.begin(), records.end(), [id](const SkinButton& b) { return b.id == id; });
-    return toQRect(it->rect);
+    return toQRect(findRecord(CZelkDialogProgress::records(), id)->rect);
 }
 
 QImage drawFace(const SkinStyle& style, Look look, bool barFull)
@@ -24,8 +22,7 @@ QImage drawFace(const SkinStyle& style, Look look, bool barFull)
     face.panel();
     face.titleBand(kTitleBandHeight);
     drawPictogram(face.painter(), Pictogram::Keyboard, QRectF(163, 60, 44, 44), QColor(110, 110, 118));
-    const QRect bar(CZelkDialogProgress::kBarLeft, CZelkDialogProgress::kBarTop, CZelkDialogProgress::kBarFullWidth,
-                    CZelkDialogProgress::kBarHeight);
+    const QRect bar = SkinProgressBar::fullRect();
     face.progressTrack(bar);
     if (barFull) face.progressFill(bar);
     face.iconButton(rectOf(CZelkDialogProgress::kCloseId), Pictogram::Close, look);

@@ -48,12 +48,10 @@ void CZelkDialogProgress::setWait(Wait wait)
     installedWait = std::move(wait);
 }
 
-int CZelkDialogProgress::barWidth() const { return progress_ * kBarFullWidth / 100; }
-
 void CZelkDialogProgress::initDialog()
 {
     std::copy(records().begin(), records().end(), buttonTable.begin());
-    progress_ = 1;
+    bar_.setPercent(1);
     profile_.progressWindow = messageHandle();
     if (task != kWriteKeys && task != kReadAll && task != kWriteLights) {
         endDialog(QDialog::Rejected);
@@ -93,9 +91,7 @@ void CZelkDialogProgress::runTask(int task, KeyboardProfile& profile, WindowHand
 void CZelkDialogProgress::onWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t)
 {
     if (message == kMsgProgress) {
-        // Far beyond 150 only a faulty sender goes; keep the arithmetic in range.
-        const std::uintptr_t steps = std::min<std::uintptr_t>(wParam, 1'000'000);
-        progress_ = static_cast<int>(steps * 100 / 150);
+        bar_.setSteps(wParam);
         update();
     } else if (message == kMsgFinished) {
         done(QDialog::Accepted);
@@ -105,15 +101,11 @@ void CZelkDialogProgress::onWindowMessage(unsigned message, std::uintptr_t wPara
 void CZelkDialogProgress::buttonClicked(SkinButton& button)
 {
     if (button.id != kCloseId && button.id != kCancelId) return;
-    progress_ = 0;
+    bar_.setPercent(0);
     done(QDialog::Rejected);
 }
 
 void CZelkDialogProgress::paintOver(QPainter& painter)
 {
-    const QRect bar(kBarLeft, kBarTop, barWidth(), kBarHeight);
-    if (bar.width() <= 0) return;
-    const QPixmap full = AppResources::instance().bitmap(imageIds().checked);
-    if (full.isNull()) painter.fillRect(bar, QColor(255, 111, 0));  // plain face: still show progress
-    else copyRect(painter, full, bar);
+    bar_.paint(painter, AppResources::instance().bitmap(imageIds().checked));
 }

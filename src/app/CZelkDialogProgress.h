@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CSkinDialog.h"
+#include "SkinProgressBar.h"
 
 #include <chrono>
 #include <functional>
@@ -28,20 +29,15 @@ public:
 
     static constexpr int kCloseId = 89;
     static constexpr int kCancelId = 93;
-    // The bar, copied from the checked image (141) that holds it full.
-    static constexpr int kBarLeft = 40;
-    static constexpr int kBarTop = 150;
-    static constexpr int kBarFullWidth = 290;
-    static constexpr int kBarHeight = 22;
 
     explicit CZelkDialogProgress(KeyboardProfile& profile, QWidget* parent = nullptr);
 
     int task = 0;  // set before the window runs
 
     // Percent; 1 when the window opens, 0 after a cancel. Not clamped.
-    int progress() const { return progress_; }
+    int progress() const { return bar_.percent(); }
     // Width in pixels of the bar drawn for the current progress.
-    int barWidth() const;
+    int barWidth() const { return bar_.width(); }
 
     // The window's records, in table order (the skin generator draws the face from them).
     static const std::vector<SkinButton>& records();
@@ -63,5 +59,5 @@ private:
     static void runTask(int task, KeyboardProfile& profile, WindowHandle window, const Wait& wait);
 
     KeyboardProfile& profile_;
-    int progress_ = 1;
+    SkinProgressBar bar_{1};  // copied from the checked image (141) that holds it full
 };

@@ -40,7 +40,7 @@ CZelkDlg::~CZelkDlg() { profile_.device.setDeviceChangeWindow(0); }
 
 SkinButton& CZelkDlg::record(int id)
 {
-    return *std::find_if(buttonTable.begin(), buttonTable.end(), [id](const SkinButton& b) { return b.id == id; });
+    return *findRecord(buttonTable, id);
 }
 
 QString CZelkDlg::inLanguage(const char16_t* chinese, const char16_t* english) const

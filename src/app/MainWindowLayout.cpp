@@ -1,6 +1,5 @@
 #include "MainWindowLayout.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -165,7 +164,5 @@ std::span<const MainWindowKey> MainWindowLayout::keys() { return kKeys; }
 
 const SkinButton* MainWindowLayout::record(int id)
 {
-    const auto& table = records();
-    const auto it = std::find_if(table.begin(), table.end(), [id](const SkinButton& b) { return b.id == id; });
-    return it == table.end() ? nullptr : &*it;
+    return findRecord(records(), id);
 }

@@ -31,8 +31,7 @@ constexpr int kBusyPollMs = 100;
 
 const SkinButton& recordOf(int id)
 {
-    const auto& records = CZelkDialogFirmwareUpdate::records();
-    return *std::find_if(records.begin(), records.end(), [id](const SkinButton& b) { return b.id == id; });
+    return *findRecord(CZelkDialogFirmwareUpdate::records(), id);
 }
 
 }  // namespace
@@ -79,7 +78,7 @@ QLineEdit* CZelkDialogFirmwareUpdate::makeTextControl(int controlId, const QRect
 void CZelkDialogFirmwareUpdate::initDialog()
 {
     std::copy(records().begin(), records().end(), buttonTable.begin());
-    progressPercent_ = 0;
+    bar_.setPercent(0);
     profile_.progressWindow = messageHandle();
     const QFont& font = AppResources::instance().font(kTextControlFont);
     versionText_->setGeometry(versionControlRect());
@@ -88,8 +87,6 @@ void CZelkDialogFirmwareUpdate::initDialog()
     fileText_->setFont(font);
     refreshBusy();
 }
-
-int CZelkDialogFirmwareUpdate::barWidth() const { return progressPercent_ * kBarFullWidth / 100; }
 
 void CZelkDialogFirmwareUpdate::buttonClicked(SkinButton& button)
 {
@@ -106,7 +103,7 @@ void CZelkDialogFirmwareUpdate::buttonClicked(SkinButton& button)
     case kCloseId:
     case kCancelId:
         // A running update goes on; its messages will find no window.
-        progressPercent_ = 0;
+        bar_.setPercent(0);
         done(QDialog::Rejected);
         break;
     default:
@@ -143,7 +140,7 @@ void CZelkDialogFirmwareUpdate::startUpdate()
     profile_.firmwarePath = firmwareFile_;
     // The worker's messages go to this window only, whichever window later takes progressWindow.
     FirmwareUpload::start(profile_, profile_.firmwarePath, messageHandle());
-    progressPercent_ = 1;
+    bar_.setPercent(1);
     refreshBusy();
     update();
 }
@@ -151,10 +148,8 @@ void CZelkDialogFirmwareUpdate::startUpdate()
 void CZelkDialogFirmwareUpdate::onWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t)
 {
     if (message == kMsgProgress) {
-        // Far beyond 150 only a faulty sender goes; keep the arithmetic in range.
-        const std::uintptr_t steps = std::min<std::uintptr_t>(wParam, 1'000'000);
-        progressPercent_ = static_cast<int>(steps * 100 / kProgressComplete);
-        update(QRect(kBarLeft, kBarTop, kBarFullWidth, kBarHeight));
+        bar_.setSteps(wParam);
+        update(SkinProgressBar::fullRect());
     } else if (message == kMsgFinished) {
         refreshBusy();
         showResult(wParam);
@@ -182,12 +177,7 @@ void CZelkDialogFirmwareUpdate::refreshBusy()
 
 void CZelkDialogFirmwareUpdate::paintOver(QPainter& painter)
 {
-    const QRect bar(kBarLeft, kBarTop, barWidth(), kBarHeight);
-    if (bar.width() > 0) {
-        const QPixmap full = AppResources::instance().bitmap(imageIds().checked);
-        if (full.isNull()) painter.fillRect(bar, QColor(255, 111, 0));  // plain face: still show progress
-        else copyRect(painter, full, bar);
-    }
+    bar_.paint(painter, AppResources::instance().bitmap(imageIds().checked));
     if (busy_) {
         paintRefused(painter, kGetVersionId, kGetVersionLabelId);
         paintRefused(painter, kUpdateId, kUpdateLabelId);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CSkinDialog.h"
+#include "SkinProgressBar.h"
 
 #include <QTimer>
 
@@ -26,11 +27,6 @@ public:
     static constexpr int kCancelId = 93;
     static constexpr int kVersionControl = 1001;
     static constexpr int kFileControl = 1002;
-    // The bar, copied from the checked image (130) that holds it full.
-    static constexpr int kBarLeft = 40;
-    static constexpr int kBarTop = 150;
-    static constexpr int kBarFullWidth = 290;
-    static constexpr int kBarHeight = 22;
 
     explicit CZelkDialogFirmwareUpdate(KeyboardProfile& profile, QWidget* parent = nullptr);
 
@@ -41,9 +37,9 @@ public:
     static QRect fileControlRect() { return QRect(112, 116, 143, 19); }
 
     const std::u16string& firmwareFile() const { return firmwareFile_; }
-    int progressPercent() const { return progressPercent_; }
+    int progressPercent() const { return bar_.percent(); }
     // Width in pixels of the bar drawn for the current progress.
-    int barWidth() const;
+    int barWidth() const { return bar_.width(); }
     // Whether Get Version and Update are refused: an update is running.
     bool deviceBusy() const { return busy_; }
 
@@ -65,7 +61,7 @@ private:
 
     KeyboardProfile& profile_;
     std::u16string firmwareFile_;
-    int progressPercent_ = 0;
+    SkinProgressBar bar_;  // copied from the checked image (130) that holds it full
     bool busy_ = false;
     QLineEdit* versionText_ = nullptr;
     QLineEdit* fileText_ = nullptr;

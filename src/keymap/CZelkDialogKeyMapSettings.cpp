@@ -208,7 +208,7 @@ void CZelkDialogKeyMapSettings::onVerticalScroll(CSkinScrollBar& bar, int code, 
 
 void CZelkDialogKeyMapSettings::openInPlaceEdit(const CollectionListBox::EditRequest& request, InPlaceEdit::Purpose purpose)
 {
-    if (const SkinButton* row = KeyMapTable::find(buttonTable, request.recordId))
+    if (const SkinButton* row = findRecord(buttonTable, request.recordId))
         inPlaceEdit_.open(toQRect(row->rect), request.text, purpose);
 }
 

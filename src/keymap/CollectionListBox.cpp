@@ -19,7 +19,7 @@ bool rowHoldsLine(const ActionList& list, int row)
 void fillRows(std::vector<SkinButton>& table, int firstId, int rows, const ActionList& list, const std::string& language)
 {
     for (int k = 0; k < rows; ++k) {
-        SkinButton* row = KeyMapTable::find(table, firstId + k);
+        SkinButton* row = findRecord(table, firstId + k);
         if (row == nullptr) continue;
         row->captions[language] = list.textAt(k);
         row->checked = k == list.CursorPos;

@@ -30,10 +30,10 @@ ComboPageEditor::ComboPageEditor(std::vector<SkinButton>& table, const KeyboardP
 void ComboPageEditor::showMode()
 {
     const bool single = work_.singleKeyMode;
-    KeyMapTable::find(table_, KeyMapId::UniquesChoice)->checked = single;
-    KeyMapTable::find(table_, KeyMapId::UniquesLabel)->checked = single;
-    KeyMapTable::find(table_, KeyMapId::ComboChoice)->checked = !single;
-    KeyMapTable::find(table_, KeyMapId::ComboLabel)->checked = !single;
+    findRecord(table_, KeyMapId::UniquesChoice)->checked = single;
+    findRecord(table_, KeyMapId::UniquesLabel)->checked = single;
+    findRecord(table_, KeyMapId::ComboChoice)->checked = !single;
+    findRecord(table_, KeyMapId::ComboLabel)->checked = !single;
 }
 
 void ComboPageEditor::flipMode(const SkinButton& clicked)
@@ -47,7 +47,7 @@ void ComboPageEditor::refresh()
 {
     const std::u16string name =
         work_.singleKeyCode < 0 ? kUnnamedKey.toStdU16String() : profile_.nameOfHostCode(work_.singleKeyCode, false);
-    KeyMapTable::find(table_, KeyMapId::CapturedKey)->captions[profile_.language] = name;
+    findRecord(table_, KeyMapId::CapturedKey)->captions[profile_.language] = name;
     const QString combination = joinedLines(work_.comboActions);
     if (comboText_.toPlainText() != combination) comboText_.setPlainText(combination);
 }

@@ -2,7 +2,6 @@
 
 #include "SkinTextFormat.h"
 
-#include <algorithm>
 
 namespace {
 
@@ -270,8 +269,3 @@ const std::vector<SkinButton>& KeyMapTable::records()
     return records;
 }
 
-SkinButton* KeyMapTable::find(std::vector<SkinButton>& table, int id)
-{
-    const auto it = std::find_if(table.begin(), table.end(), [id](const SkinButton& b) { return b.id == id; });
-    return it == table.end() ? nullptr : &*it;
-}

@@ -71,6 +71,4 @@ public:
     static constexpr int kSize = 202;
 
     static const std::vector<SkinButton>& records();
-    // The first record of a table with the id (two labels share theirs); nullptr when none has it.
-    static SkinButton* find(std::vector<SkinButton>& table, int id);
 };

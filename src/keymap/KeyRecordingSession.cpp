@@ -50,8 +50,8 @@ const KeyEventInput::KeyStates& hookKeyStates()
 // The "Stop Rec" label shows while the recorder runs, the "Record" label while it does not.
 void showLabels(std::vector<SkinButton>& table, const Recorder& recorder, bool running)
 {
-    KeyMapTable::find(table, recorder.recordLabel)->captionVisible = !running;
-    KeyMapTable::find(table, recorder.stopLabel)->captionVisible = running;
+    findRecord(table, recorder.recordLabel)->captionVisible = !running;
+    findRecord(table, recorder.stopLabel)->captionVisible = running;
 }
 
 }  // namespace
@@ -141,7 +141,7 @@ void KeyRecordingSession::stop()
     // The recorded lines go into the selected entry of the page's collection.
     if (recorder->button != KeyMapId::CaptureSingle) lists_.commit(recorder->page);
     running_ = 0;
-    KeyMapTable::find(window_.buttonTable, recorder->button)->checked = false;
+    findRecord(window_.buttonTable, recorder->button)->checked = false;
     showLabels(window_.buttonTable, *recorder, false);
 }
 

@@ -35,7 +35,7 @@ void showText(QLineEdit& edit, const QString& text)
     if (edit.text() != text) edit.setText(text);
 }
 
-void check(std::vector<SkinButton>& table, int id, bool checked) { KeyMapTable::find(table, id)->checked = checked; }
+void check(std::vector<SkinButton>& table, int id, bool checked) { findRecord(table, id)->checked = checked; }
 
 void checkPlayMode(std::vector<SkinButton>& table, int mode)
 {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 // The two languages of captions and tips (constants, so tables built before main can use them).
 namespace LanguageCode {
@@ -73,3 +74,18 @@ private:
         return it == texts.end() ? std::u16string() : it->second;
     }
 };
+
+// The first record with `id` in a window's table (two labels may share theirs), or nullptr
+// when the table has none.
+inline const SkinButton* findRecord(const std::vector<SkinButton>& table, int id)
+{
+    for (const SkinButton& b : table)
+        if (b.id == id) return &b;
+    return nullptr;
+}
+inline SkinButton* findRecord(std::vector<SkinButton>& table, int id)
+{
+    for (SkinButton& b : table)
+        if (b.id == id) return &b;
+    return nullptr;
+}

@@ -84,7 +84,7 @@ protected:
     std::unique_ptr<KeyboardProfile> profile;
 };
 
-constexpr int kBarRow = Progress::kBarTop + Progress::kBarHeight / 2;
+constexpr int kBarRow = SkinProgressBar::kTop + SkinProgressBar::kHeight / 2;
 
 }  // namespace
 

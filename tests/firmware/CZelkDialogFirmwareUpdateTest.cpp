@@ -40,7 +40,7 @@ const QPoint kGetVersion(276, 85);
 const QPoint kOpen(301, 125);
 const QPoint kUpdate(88, 220);
 const QPoint kCancel(282, 220);
-constexpr int kBarRow = Firmware::kBarTop + Firmware::kBarHeight / 2;
+constexpr int kBarRow = SkinProgressBar::kTop + SkinProgressBar::kHeight / 2;
 
 const QString kSuccessChinese = QStringLiteral(
     "固件下载完成。\r\n请勿插拔USB直至三个状态指示灯同时闪烁则固件更新完成，请拔下USB重新上电。");
@@ -246,7 +246,7 @@ TEST_F(FirmwareUpdateTest, ProgressMessagesSetTheBar)
         EXPECT_EQ(window->progressPercent(), c.percent) << c.wParam;
         EXPECT_EQ(window->barWidth(), c.width) << c.wParam;
         const QImage shown = grabbed(*window);
-        const int end = Firmware::kBarLeft + c.width;
+        const int end = SkinProgressBar::kLeft + c.width;
         if (c.width > 0) {
             EXPECT_EQ(shown.pixel(end - 1, kBarRow), full.pixel(end - 1, kBarRow)) << c.wParam;
         }
