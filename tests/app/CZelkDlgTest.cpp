@@ -2,6 +2,7 @@
 // clicks at the layout's coordinates. Nested windows and message boxes go to ScriptedPrompts.
 #include "CZelkDlg.h"
 
+#include "ActionListBuilders.h"
 #include "AppTestSupport.h"
 #include "CZelkDialogProgress.h"
 #include "FaultInjector.h"
@@ -54,12 +55,6 @@ constexpr int kKeyA = 43;
 QRect keyRect(int keyIndex) { return toQRect(MainWindowLayout::record(99 + keyIndex)->rect); }
 QRect recordRect(int id) { return toQRect(MainWindowLayout::record(id)->rect); }
 
-ActionList listOf(const std::vector<std::u16string>& lines)
-{
-    ActionList list;
-    for (const auto& line : lines) list.setOrAppend(ActionList::kAppendRow, line);
-    return list;
-}
 
 // Pixels of a caption in the green of a checked layer label.
 int greenPixels(const QImage& image, const QRect& rect)

@@ -1,5 +1,6 @@
 #include "SummaryText.h"
 
+#include "ActionListBuilders.h"
 #include "KeyboardProfile.h"
 
 #include <gtest/gtest.h>
@@ -17,12 +18,6 @@ std::unique_ptr<KeyboardProfile> startedProfile()
     return profile;
 }
 
-ActionList listOf(const std::vector<std::u16string>& lines)
-{
-    ActionList list;
-    for (const auto& line : lines) list.setOrAppend(ActionList::kAppendRow, line);
-    return list;
-}
 
 }  // namespace
 

@@ -50,6 +50,38 @@ std::u16string versionOf(CZelkHWI& device)
 }
 
 // Each test gets its own state file, instant pace and a recorder of posted messages.
+// Holds a transfer inside the library at its first progress step until released.
+class HoldingSink : public MessageSink {
+public:
+    void post(WindowHandle, unsigned message, std::uintptr_t, std::intptr_t) override
+    {
+        if (message != kMsgProgress) return;
+        std::unique_lock lock(mutex_);
+        entered_ = true;
+        changed_.notify_all();
+        changed_.wait(lock, [&] { return released_; });
+    }
+    void waitUntilEntered()
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return entered_; });
+    }
+    void release()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            released_ = true;
+        }
+        changed_.notify_all();
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool entered_ = false;
+    bool released_ = false;
+};
+
 class CZelkHWITest : public testing::Test {
 protected:
     CZelkHWITest() { attach(hwi); }
@@ -583,27 +615,10 @@ TEST_F(CZelkHWITest, CallsFromTwoThreadsNeverOverlap)
 
 TEST_F(CZelkHWITest, CallStartedDuringATransferWaitsForIt)
 {
-    // Holds the first transfer inside the library at its first progress step.
-    struct HoldingSink : MessageSink {
-        std::mutex mutex;
-        std::condition_variable changed;
-        bool entered = false;
-        bool released = false;
-        void post(WindowHandle, unsigned, std::uintptr_t, std::intptr_t) override
-        {
-            std::unique_lock lock(mutex);
-            entered = true;
-            changed.notify_all();
-            changed.wait(lock, [&] { return released; });
-        }
-    } holding;
+    HoldingSink holding;
     setMessageSink(&holding);
-
     std::thread transfer([&] { hwi.writeKeyConfigurationToDev(kWindow); });
-    {
-        std::unique_lock lock(holding.mutex);
-        holding.changed.wait(lock, [&] { return holding.entered; });
-    }
+    holding.waitUntilEntered();
     std::atomic<bool> versionRead{false};
     std::thread reader([&] {
         versionOf(hwi);
@@ -611,11 +626,7 @@ TEST_F(CZelkHWITest, CallStartedDuringATransferWaitsForIt)
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_FALSE(versionRead.load()) << "ran beside the transfer";
-    {
-        std::lock_guard lock(holding.mutex);
-        holding.released = true;
-    }
-    holding.changed.notify_all();
+    holding.release();
     transfer.join();
     reader.join();
     EXPECT_TRUE(versionRead.load());
@@ -660,41 +671,17 @@ TEST_F(CZelkHWITest, PlugAndUnplugArePostedToTheDeviceChangeWindowOnly)
 
 TEST_F(CZelkHWITest, DetectDeviceAnswersWhileATransferHoldsTheLibrary)
 {
-    // Holds a transfer inside the library at its first progress step.
-    struct HoldingSink : MessageSink {
-        std::mutex mutex;
-        std::condition_variable changed;
-        bool entered = false;
-        bool released = false;
-        void post(WindowHandle, unsigned message, std::uintptr_t, std::intptr_t) override
-        {
-            if (message != kMsgProgress) return;
-            std::unique_lock lock(mutex);
-            entered = true;
-            changed.notify_all();
-            changed.wait(lock, [&] { return released; });
-        }
-    } holding;
+    HoldingSink holding;
     setMessageSink(&holding);
     std::thread transfer([&] { hwi.writeKeyConfigurationToDev(kWindow); });
-    {
-        std::unique_lock lock(holding.mutex);
-        holding.changed.wait(lock, [&] { return holding.entered; });
-    }
-    auto releaseTransfer = [&] {
-        {
-            std::lock_guard lock(holding.mutex);
-            holding.released = true;
-        }
-        holding.changed.notify_all();
-    };
+    holding.waitUntilEntered();
 
     // Asked on a thread of its own, so a query that waits for the library fails the test
     // instead of hanging it.
     auto answersAtOnce = [&](bool expected) {
         auto answer = std::async(std::launch::async, [&] { return hwi.DetectDevice(); });
         const bool ready = answer.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
-        if (!ready) releaseTransfer();
+        if (!ready) holding.release();
         EXPECT_TRUE(ready) << "waited for the transfer";
         EXPECT_EQ(answer.get(), expected);
     };
@@ -702,7 +689,7 @@ TEST_F(CZelkHWITest, DetectDeviceAnswersWhileATransferHoldsTheLibrary)
     hwi.simulator().faults().setConnected(false);
     answersAtOnce(false);
 
-    releaseTransfer();
+    holding.release();
     transfer.join();
     setMessageSink(&sink);
 }

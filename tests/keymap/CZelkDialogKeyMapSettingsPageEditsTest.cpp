@@ -17,7 +17,7 @@ protected:
     // A window on the macro page with one macro of these lines selected.
     std::unique_ptr<CZelkDialogKeyMapSettings> macroWindow(const Lines& lines, bool autoDelay = false)
     {
-        ActionList macro = actionsOf(lines);
+        ActionList macro = listOf(lines);
         macro.IsAutoInterval = autoDelay;
         macro.ViewStartAt = 0;
         macro.CursorPos = 0;
@@ -101,7 +101,7 @@ TEST_F(PageEditsTest, EachSwitchButtonFlipsTheMode)
 
 TEST_F(PageEditsTest, InUniquesModeOnlyTheRowsOfTheCombinationsWork)
 {
-    profile->predefinedCombo = collectionOf({{u"Copy", actionsOf({u"Left CTRL", u"C"}, 6)}, {u"Paste", actionsOf({u"Left CTRL", u"V"}, 6)}}, 6);
+    profile->predefinedCombo = collectionOf({{u"Copy", listOf({u"Left CTRL", u"C"}, 6)}, {u"Paste", listOf({u"Left CTRL", u"V"}, 6)}}, 6);
     auto window = open();
     for (QPoint at : {kNewCombo, kDeleteCombo, kRecordCombo}) click(window.get(), at);
     EXPECT_EQ(window->working().comboCollection.lineCount(), 2);
@@ -163,7 +163,7 @@ TEST_F(PageEditsTest, NumberEditsBringTypedNumbersIntoRangeAtOnce)
         {3, 1001, QStringLiteral("7000"), QStringLiteral("6000"), 6000},
         {3, 1001, QStringLiteral("-5"), QStringLiteral("-5"), -5},
     };
-    profile->predefinedEmulation = collectionOf({{u"E", actionsOf({u"A"})}});
+    profile->predefinedEmulation = collectionOf({{u"E", listOf({u"A"})}});
     for (const Case& c : cases) {
         auto window = macroWindow(kTimedA, true);  // auto delay: the delay edit takes typing
         click(window.get(), tab(c.page));
@@ -212,7 +212,7 @@ TEST_F(PageEditsTest, SwitchingToAutoDelayAndBackConvertsTheLines)
 
 TEST_F(PageEditsTest, AutoDelayTakesTheDelayEditsNumberBackIntoRange)
 {
-    ActionList macro = actionsOf(kTimedA);
+    ActionList macro = listOf(kTimedA);
     macro.Delay = 90000;  // as a profile file may bring it
     profile->predefinedMacro = collectionOf({{u"M", macro}});
     key().kind = Kind::Macro;
@@ -259,7 +259,7 @@ TEST_F(PageEditsTest, ASelectedDelayRowClickedAgainEditsItsNumber)
 
 TEST_F(PageEditsTest, EmulationRowsAreSelectedButNeverEdited)
 {
-    profile->predefinedEmulation = collectionOf({{u"E", actionsOf({u"A", u"B"})}});
+    profile->predefinedEmulation = collectionOf({{u"E", listOf({u"A", u"B"})}});
     auto window = open();
     click(window.get(), tab(3));
     for (int i = 0; i < 2; ++i) click(window.get(), actionRow(1));

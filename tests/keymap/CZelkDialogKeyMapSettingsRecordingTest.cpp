@@ -17,9 +17,9 @@ protected:
     void SetUp() override
     {
         KeyMapWindowTest::SetUp();
-        profile->predefinedCombo = collectionOf({{u"Copy", actionsOf({u"Left CTRL", u"C"}, 6)}}, 6);
-        profile->predefinedMacro = collectionOf({{u"Burst", actionsOf({u"Z Down", u"<5 ms>", u"Z UP"})}, {u"Other", {}}});
-        profile->predefinedEmulation = collectionOf({{u"Hello", actionsOf({u"H", u"I"})}});
+        profile->predefinedCombo = collectionOf({{u"Copy", listOf({u"Left CTRL", u"C"}, 6)}}, 6);
+        profile->predefinedMacro = collectionOf({{u"Burst", listOf({u"Z Down", u"<5 ms>", u"Z UP"})}, {u"Other", {}}});
+        profile->predefinedEmulation = collectionOf({{u"Hello", listOf({u"H", u"I"})}});
     }
     void TearDown() override { EXPECT_EQ(hooked(), 0u) << "no test leaves the keys hooked"; }
 

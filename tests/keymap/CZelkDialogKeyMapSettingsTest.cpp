@@ -12,8 +12,8 @@ namespace {
 
 using Window = CZelkDialogKeyMapSettings;
 
-const ActionList kMacroA = actionsOf({u"A Down", u"<30 ms>", u"A UP"});
-const ActionList kMacroB = actionsOf({u"B Down", u"B UP"});
+const ActionList kMacroA = listOf({u"A Down", u"<30 ms>", u"A UP"});
+const ActionList kMacroB = listOf({u"B Down", u"B UP"});
 
 // --- opening ----------------------------------------------------------------------------------
 
@@ -30,7 +30,7 @@ TEST_F(KeyMapWindowTest, OpensCentredOnTheFaceOfThePageOfTheAssignment)
     for (const Case& c : cases) {
         key().kind = c.kind;
         key().code = c.code;
-        key().actions = actionsOf({u"A"});
+        key().actions = listOf({u"A"});
         auto window = open();
         EXPECT_EQ(window->page(), c.page) << c.kind;
         EXPECT_EQ(window->size(), QSize(585, 365));
@@ -60,7 +60,7 @@ TEST_F(KeyMapWindowTest, OpeningForAMacroNoCollectionHoldsAddsASelectedDefaultEn
 {
     profile->predefinedMacro = collectionOf({{u"One", kMacroA}, {u"Two", kMacroB}});
     key().kind = Kind::Macro;
-    key().actions = actionsOf({u"C Down", u"C UP"});
+    key().actions = listOf({u"C Down", u"C UP"});
     auto window = open();
     ASSERT_EQ(window->page(), 2);
     const ActionList& macros = window->working().macroCollection;
@@ -108,9 +108,9 @@ TEST_F(KeyMapWindowTest, PageOneShowsTheSingleKeyAndTheCombination)
     EXPECT_TRUE(recordOf(*window, 151).checked);
     EXPECT_FALSE(recordOf(*window, 102).checked);
 
-    profile->predefinedCombo = collectionOf({{u"Copy", actionsOf({u"Left CTRL", u"C"}, 6)}}, 6);
+    profile->predefinedCombo = collectionOf({{u"Copy", listOf({u"Left CTRL", u"C"}, 6)}}, 6);
     key().kind = Kind::Combo;
-    key().actions = actionsOf({u"Left SHIFT", u"A"}, 6);
+    key().actions = listOf({u"Left SHIFT", u"A"}, 6);
     auto combo = open();
     grabbed(combo.get());
     EXPECT_EQ(caption(*combo, 158), QStringLiteral("-- --"));
@@ -136,7 +136,7 @@ TEST_F(KeyMapWindowTest, PagesShowTheirControlsAndPlaceTheScrollBars)
         {7, false, false, false, false, false, {}, {}},
     };
     profile->predefinedMacro = collectionOf({{u"One", kMacroA}, {u"Two", kMacroB}});
-    profile->predefinedEmulation = collectionOf({{u"E", actionsOf({u"A", u"B", u"C"})}});
+    profile->predefinedEmulation = collectionOf({{u"E", listOf({u"A", u"B", u"C"})}});
     auto window = open();
     for (const Case& c : cases) {
         click(window.get(), tab(c.page));
@@ -436,11 +436,11 @@ TEST_F(KeyMapWindowTest, EveryPageShowsItsCheckedAndHoveredControlsFromItsFaces)
         {6, QPoint(319, 173), {301, 155, 337, 191}, QPoint(246, 283), {228, 265, 264, 301}},
         {7, QPoint(202, 175), {162, 160, 242, 190}, QPoint(291, 175), {251, 160, 331, 190}},
     };
-    profile->predefinedCombo = collectionOf({{u"Copy", actionsOf({u"Left CTRL", u"C"}, 6)}, {u"Paste", actionsOf({u"Left CTRL", u"V"}, 6)}}, 6);
+    profile->predefinedCombo = collectionOf({{u"Copy", listOf({u"Left CTRL", u"C"}, 6)}, {u"Paste", listOf({u"Left CTRL", u"V"}, 6)}}, 6);
     profile->predefinedMacro = collectionOf({{u"Burst", kMacroA}, {u"Twice", kMacroB}, {u"宏定义3", kMacroA}});
-    profile->predefinedEmulation = collectionOf({{u"Hello", actionsOf({u"H", u"E", u"L", u"L", u"O"})}});
+    profile->predefinedEmulation = collectionOf({{u"Hello", listOf({u"H", u"E", u"L", u"L", u"O"})}});
     key().kind = Kind::Combo;
-    key().actions = actionsOf({u"Left CTRL", u"C"}, 6);
+    key().actions = listOf({u"Left CTRL", u"C"}, 6);
     for (const std::string language : {"en-US", "zh-CN"}) {
         profile->language = language;
         auto window = open();

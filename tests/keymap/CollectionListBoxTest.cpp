@@ -10,7 +10,7 @@ using namespace keymaptest;
 
 namespace {
 
-ActionList macro(int n) { return actionsOf({u"Key" + std::u16string(1, char16_t(u'A' + n)) + u" Down", u"<10 ms>"}); }
+ActionList macro(int n) { return listOf({u"Key" + std::u16string(1, char16_t(u'A' + n)) + u" Down", u"<10 ms>"}); }
 
 // Macros named M0, M1, ... each with actions of its own.
 ActionList macros(int count)
@@ -45,7 +45,7 @@ TEST_F(KeyMapWindowTest, ClickingARowSelectsItsEntryAndShowsItsActions)
 
 TEST_F(KeyMapWindowTest, ActionRowsSelectOnceAndThenDoNothing)
 {
-    profile->predefinedEmulation = collectionOf({{u"E", actionsOf({u"A", u"B", u"C"})}});
+    profile->predefinedEmulation = collectionOf({{u"E", listOf({u"A", u"B", u"C"})}});
     auto window = open();
     click(window.get(), tab(3));
     click(window.get(), actionRow(1));
@@ -114,7 +114,7 @@ TEST_F(KeyMapWindowTest, RenameIsCommittedWhenTheEditLosesTheFocus)
 
 TEST_F(KeyMapWindowTest, EmptyAndDuplicateNamesAreTakenAsTyped)
 {
-    profile->predefinedEmulation = collectionOf({{u"E1", actionsOf({u"A"})}, {u"E2", actionsOf({u"B"})}});
+    profile->predefinedEmulation = collectionOf({{u"E1", listOf({u"A"})}, {u"E2", listOf({u"B"})}});
     auto window = open();
     click(window.get(), tab(3));
     click(window.get(), macroRow(0));
@@ -129,10 +129,10 @@ TEST_F(KeyMapWindowTest, EmptyAndDuplicateNamesAreTakenAsTyped)
 
 TEST_F(KeyMapWindowTest, OkOnPageTwoKeepsTheMacrosButLosesAComboRename)
 {
-    profile->predefinedCombo = collectionOf({{u"Copy", actionsOf({u"Left CTRL", u"C"}, 6)}}, 6);
+    profile->predefinedCombo = collectionOf({{u"Copy", listOf({u"Left CTRL", u"C"}, 6)}}, 6);
     profile->predefinedMacro = macros(2);
     key().kind = Kind::Combo;
-    key().actions = actionsOf({u"Left CTRL", u"C"}, 6);
+    key().actions = listOf({u"Left CTRL", u"C"}, 6);
     auto window = open();
     click(window.get(), comboRow(0));
     ASSERT_TRUE(window->isRenameOpen());
@@ -233,7 +233,7 @@ TEST_F(KeyMapWindowTest, DeleteShowsTheActionsOfTheEntryThenSelected)
 
 TEST_F(KeyMapWindowTest, NewAndDeleteOnPageOneWantCombo)
 {
-    profile->predefinedCombo = collectionOf({{u"Copy", actionsOf({u"Left CTRL", u"C"}, 6)}}, 6);
+    profile->predefinedCombo = collectionOf({{u"Copy", listOf({u"Left CTRL", u"C"}, 6)}}, 6);
     auto window = open();  // a key that is not set opens in "Uniques"
     click(window.get(), kNewCombo);
     click(window.get(), kDeleteCombo);

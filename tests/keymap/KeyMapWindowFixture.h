@@ -2,6 +2,7 @@
 
 // A key mapping window on the offscreen platform with its real faces, for one key of a fresh
 // profile; clicks land at the coordinates of the window's layout.
+#include "ActionListBuilders.h"
 #include "AppResources.h"
 #include "CSkinScrollBar.h"
 #include "CZelkDialogKeyMapSettings.h"
@@ -53,29 +54,6 @@ inline const QPoint kRecordedDelays(397, 202);  // 210
 inline const QPoint kRecordMacro(462, 231);  // 207
 // Page 3: record.
 inline const QPoint kRecordEmulation(460, 163);  // 302
-
-// An action list with the given lines.
-inline ActionList actionsOf(std::vector<std::u16string> lines, int rows = 9)
-{
-    ActionList list;
-    list.SizeOfView = rows;
-    for (auto& line : lines) list.setOrAppend(ActionList::kAppendRow, line);
-    return list;
-}
-
-// A collection whose entries are named and hold the given actions.
-inline ActionList collectionOf(const std::vector<std::pair<std::u16string, ActionList>>& entries, int rows = 9)
-{
-    ActionList collection;
-    collection.SizeOfView = rows;
-    for (const auto& [name, actions] : entries) {
-        collection.setOrAppend(ActionList::kAppendRow, name);
-        collection.storeChild(collection.CursorPos, actions);
-    }
-    collection.ViewStartAt = 0;
-    collection.CursorPos = 0;
-    return collection;
-}
 
 // Where the window grabs go for a person to look at: build/test-output/keymap.
 inline QString outputFolder()

@@ -1,6 +1,7 @@
 // What the key mapping window takes from the profile when it opens and gives back on OK.
 #include "KeyMapWorkingState.h"
 
+#include "ActionListBuilders.h"
 #include "KeyboardProfile.h"
 
 #include <gtest/gtest.h>
@@ -12,25 +13,7 @@ namespace {
 
 constexpr int kKey = 12;
 
-ActionList lines(std::initializer_list<const char16_t*> texts)
-{
-    ActionList list;
-    for (const char16_t* text : texts) list.setOrAppend(ActionList::kAppendRow, text);
-    return list;
-}
 
-ActionList collection(std::initializer_list<std::pair<const char16_t*, ActionList>> entries)
-{
-    ActionList list;
-    list.SizeOfView = 9;
-    for (const auto& [name, actions] : entries) {
-        list.setOrAppend(ActionList::kAppendRow, name);
-        list.storeChild(list.CursorPos, actions);
-    }
-    list.ViewStartAt = 0;
-    list.CursorPos = 0;
-    return list;
-}
 
 class WorkingStateTest : public ::testing::Test {
 protected:
@@ -40,9 +23,9 @@ protected:
         profile->initCatalogue();
         profile->resetProfile();
         profile->selectedKey = kKey;
-        profile->predefinedCombo = collection({{u"C1", lines({u"Left CTRL", u"C"})}});
-        profile->predefinedMacro = collection({{u"M1", lines({u"A Down", u"A UP"})}, {u"M2", lines({u"B Down", u"B UP"})}});
-        profile->predefinedEmulation = collection({{u"E1", lines({u"H", u"I"})}});
+        profile->predefinedCombo = collectionOf({{u"C1", listOf({u"Left CTRL", u"C"})}});
+        profile->predefinedMacro = collectionOf({{u"M1", listOf({u"A Down", u"A UP"})}, {u"M2", listOf({u"B Down", u"B UP"})}});
+        profile->predefinedEmulation = collectionOf({{u"E1", listOf({u"H", u"I"})}});
     }
 
     KeyAssignment& key(int layer = 0) { return profile->assignment(kKey, layer); }
@@ -63,9 +46,9 @@ TEST_F(WorkingStateTest, OpensOnThePageOfTheAssignmentWithCopiesOfTheCollections
     const Case cases[] = {
         {Kind::NotSet, 0, {}, 1, true},
         {Kind::Single, 43, {}, 1, true},
-        {Kind::Combo, 0, lines({u"Left CTRL", u"C"}), 1, false},
-        {Kind::Macro, 0, lines({u"B Down", u"B UP"}), 2, true},
-        {Kind::Emulation, 0, lines({u"H", u"I"}), 3, true},
+        {Kind::Combo, 0, listOf({u"Left CTRL", u"C"}), 1, false},
+        {Kind::Macro, 0, listOf({u"B Down", u"B UP"}), 2, true},
+        {Kind::Emulation, 0, listOf({u"H", u"I"}), 3, true},
         {Kind::Multimedia, 113, {}, 4, true},
         {Kind::Mouse, 199, {}, 5, true},
         {Kind::Function, 156, {}, 6, true},
@@ -84,7 +67,7 @@ TEST_F(WorkingStateTest, OpensOnThePageOfTheAssignmentWithCopiesOfTheCollections
         EXPECT_EQ(state.macroCollection.lineCount(), 2) << "the assignment matched an entry";
     }
     key().kind = Kind::Macro;
-    key().actions = lines({u"B Down", u"B UP"});
+    key().actions = listOf({u"B Down", u"B UP"});
     state.open(*profile);
     EXPECT_EQ(state.macroCollection.CursorPos, 1);
     EXPECT_EQ(state.macroActions.lines, key().actions.lines);
@@ -129,14 +112,14 @@ TEST_F(WorkingStateTest, StoresThePagesChoiceOrLeavesTheKeyNotSet)
     for (const Case& c : cases) {
         key().kind = Kind::Power;
         key().code = 7;
-        key().actions = lines({u"old"});
+        key().actions = listOf({u"old"});
         state.open(*profile);
         c.set(state);
         state.store(*profile, c.page);
         EXPECT_EQ(key().kind, c.kind) << c.what;
         EXPECT_EQ(key().code, c.code) << c.what;
         const bool storesActions = c.kind == Kind::Combo || c.kind == Kind::Macro || c.kind == Kind::Emulation;
-        EXPECT_EQ(key().actions.lines, storesActions ? state.actionsOf(c.page).lines : lines({u"old"}).lines) << c.what;
+        EXPECT_EQ(key().actions.lines, storesActions ? state.actionsOf(c.page).lines : listOf({u"old"}).lines) << c.what;
         EXPECT_EQ(key(1).kind, Kind::NotSet) << c.what;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActionList.h"
+#include "ActionListBuilders.h"
 #include "KeyboardProfile.h"
 
 #include <vector>
@@ -14,16 +15,6 @@ inline std::unique_ptr<KeyboardProfile> startedProfile()
     profile->initCatalogue();
     profile->resetProfile();
     return profile;
-}
-
-// An action list built the way the editors build one: line by line, appended.
-inline ActionList listOf(const std::vector<std::u16string>& lines, int sizeOfView = 9)
-{
-    ActionList list;
-    list.SizeOfView = sizeOfView;
-    for (const auto& line : lines)
-        list.setOrAppend(ActionList::kAppendRow, line);
-    return list;
 }
 
 inline std::u16string widen(const std::string& text)
