@@ -51,6 +51,11 @@ void CSkinScrollBar::setBitmap(const QPixmap& bitmap)
 {
     m_skin = bitmap;
     m_cellSize = bitmap.width() / columnCount;
+    // An empty source would copy the whole bitmap; such a piece draws nothing instead.
+    const auto cut = [this](const QRect& source) { return source.isEmpty() ? QPixmap() : m_skin.copy(source); };
+    m_trackTile = cut(cellRect(Track, trackLook));
+    for (Look look : {Normal, Hover, Pressed})
+        m_thumbTiles[look] = cut(thumbMiddle(cellRect(Thumb, look)));
     if (isVertical())
         resize(m_cellSize, height());
     else
@@ -180,7 +185,8 @@ void CSkinScrollBar::drawThumb(QPainter& painter, const ScrollBarGeometry& geo) 
     const QRect target = rectFor(geo.extent(ScrollCode::ThumbTrack));
     if (target.isEmpty())
         return;
-    const QRect cell = cellRect(Thumb, m_looks[ScrollCode::ThumbTrack]);
+    const Look look = m_looks[ScrollCode::ThumbTrack];
+    const QRect cell = cellRect(Thumb, look);
     const int cap = thumbCapLength;
     // The caps keep their shape; only the middle of the cell repeats along the thumb.
     if (isVertical()) {
@@ -188,27 +194,34 @@ void CSkinScrollBar::drawThumb(QPainter& painter, const ScrollBarGeometry& geo) 
                            QRect(cell.left(), cell.top(), cell.width(), cap));
         painter.drawPixmap(QRect(target.left(), target.bottom() + 1 - cap, target.width(), cap),
                            m_skin, QRect(cell.left(), cell.bottom() + 1 - cap, cell.width(), cap));
-        tile(painter, target.adjusted(0, cap, 0, -cap), cell.adjusted(0, cap, 0, -cap));
+        tile(painter, target.adjusted(0, cap, 0, -cap), m_thumbTiles[look]);
     } else {
         painter.drawPixmap(QRect(target.left(), target.top(), cap, target.height()), m_skin,
                            QRect(cell.left(), cell.top(), cap, cell.height()));
         painter.drawPixmap(QRect(target.right() + 1 - cap, target.top(), cap, target.height()),
                            m_skin, QRect(cell.right() + 1 - cap, cell.top(), cap, cell.height()));
-        tile(painter, target.adjusted(cap, 0, -cap, 0), cell.adjusted(cap, 0, -cap, 0));
+        tile(painter, target.adjusted(cap, 0, -cap, 0), m_thumbTiles[look]);
     }
 }
 
 void CSkinScrollBar::drawTrack(QPainter& painter, const ScrollBarGeometry& geo, int part) const
 {
-    tile(painter, rectFor(geo.extent(part)), cellRect(Track, trackLook));
+    tile(painter, rectFor(geo.extent(part)), m_trackTile);
 }
 
-void CSkinScrollBar::tile(QPainter& painter, const QRect& target, const QRect& source) const
+// The middle of a thumb cell: the part that repeats between the two caps.
+QRect CSkinScrollBar::thumbMiddle(const QRect& cell) const
 {
-    if (target.isEmpty() || source.isEmpty())
+    const int cap = thumbCapLength;
+    return isVertical() ? cell.adjusted(0, cap, 0, -cap) : cell.adjusted(cap, 0, -cap, 0);
+}
+
+void CSkinScrollBar::tile(QPainter& painter, const QRect& target, const QPixmap& piece) const
+{
+    if (target.isEmpty() || piece.isNull())
         return;
     // Tiles start at the target's top-left corner; the last ones are cut short, never scaled.
-    painter.drawTiledPixmap(target, m_skin.copy(source));
+    painter.drawTiledPixmap(target, piece);
 }
 
 // Interaction feedback repaints only the rectangle of the part that changed.

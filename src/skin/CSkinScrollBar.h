@@ -89,10 +89,14 @@ private:
     void drawArrow(QPainter& painter, const ScrollBarGeometry& geo, int part) const;
     void drawThumb(QPainter& painter, const ScrollBarGeometry& geo) const;
     void drawTrack(QPainter& painter, const ScrollBarGeometry& geo, int part) const;
-    void tile(QPainter& painter, const QRect& target, const QRect& source) const;
+    void tile(QPainter& painter, const QRect& target, const QPixmap& piece) const;
+    QRect thumbMiddle(const QRect& cell) const;
 
     Qt::Orientation m_orientation;
     QPixmap m_skin;
+    // The pieces that repeat along the bar, cut once per bitmap rather than on every paint.
+    QPixmap m_trackTile;
+    std::array<QPixmap, ScrollBarSkinLayout::rowCount> m_thumbTiles;  // by look
     int m_cellSize = 0;
     ScrollInfo m_state;
     bool m_dragging = false;
