@@ -1,12 +1,13 @@
 #include "KeyMapWorkingState.h"
 
+#include "ActionLines.h"
 #include "KeyMapPages.h"
 #include "KeyboardProfile.h"
 
 namespace {
 
-constexpr int kComboRows = 6;
-constexpr int kListRows = 9;
+using ActionLines::kComboViewRows;
+using ActionLines::kListViewRows;
 constexpr int kHostCodeMask = 511;
 
 // A collection copied in with the view size of the list box that shows it, and the actions of
@@ -44,9 +45,9 @@ void storeActions(KeyAssignment& entry, const ActionList& actions, int kind)
 
 int KeyMapWorkingState::open(const KeyboardProfile& profile)
 {
-    copyIn(comboCollection, comboActions, profile.predefinedCombo, kComboRows);
-    copyIn(macroCollection, macroActions, profile.predefinedMacro, kListRows);
-    copyIn(emulationCollection, emulationActions, profile.predefinedEmulation, kListRows);
+    copyIn(comboCollection, comboActions, profile.predefinedCombo, kComboViewRows);
+    copyIn(macroCollection, macroActions, profile.predefinedMacro, kListViewRows);
+    copyIn(emulationCollection, emulationActions, profile.predefinedEmulation, kListViewRows);
     singleKeyCode = -1;
     // "Uniques" unless the key holds a combination: the switch of page 1 opens showing it.
     singleKeyMode = true;

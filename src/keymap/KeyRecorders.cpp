@@ -1,5 +1,6 @@
 #include "KeyRecorders.h"
 
+#include "ActionLines.h"
 #include "KeyboardProfile.h"
 
 namespace {
@@ -7,8 +8,6 @@ namespace {
 constexpr int kHostCodeMask = 511;
 
 void append(ActionList& list, const std::u16string& line) { list.setOrAppend(ActionList::kAppendRow, line); }
-
-std::u16string toU16(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
 }  // namespace
 
@@ -63,7 +62,7 @@ int KeyRecorders::macroLineLimit(const ActionList& actions)
     return actions.IsAutoInterval ? kMacroLinesAutoDelay : kMacroLinesWithDelays;
 }
 
-std::u16string KeyRecorders::delayLine(int milliseconds) { return u"<" + toU16(std::to_string(milliseconds)) + u" ms>"; }
+std::u16string KeyRecorders::delayLine(int milliseconds) { return ActionLines::delayLine(milliseconds); }
 
 bool KeyRecorders::changesKeyState(KeyDownFlags& keyDown, const KeyEvent& event)
 {

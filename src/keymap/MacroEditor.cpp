@@ -1,10 +1,11 @@
 #include "MacroEditor.h"
 
+#include "ActionLines.h"
 #include "KeyRecorders.h"
 
 namespace {
 
-constexpr std::size_t kDelayFrameLength = 5;  // "<" and " ms>"
+using ActionLines::kDelayFrameLength;
 
 bool isDelayLine(const std::u16string& line) { return !line.empty() && line.front() == u'<'; }
 

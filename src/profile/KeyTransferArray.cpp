@@ -1,5 +1,6 @@
 #include "KeyTransferArray.h"
 
+#include "ActionLines.h"
 #include "KeyCatalogue.h"
 #include "KeyboardProfile.h"
 
@@ -22,10 +23,6 @@ constexpr int kMacroHeader = 6;
 constexpr int kDoubleClickCode = 199;
 constexpr int kMouseKeyLeftCode = 130;
 
-// View sizes of lists that come back from the keyboard: combinations show 6 rows, the rest 9.
-constexpr int kComboViewRows = 6;
-constexpr int kListViewRows = 9;
-
 // Lines that fit behind a header of the given size without passing the capacity.
 int linesThatFit(const ActionList& actions, int header)
 {
@@ -40,15 +37,6 @@ int kindOfSingleCode(int code)
             return range.kind;
     }
     return Kind::Single;
-}
-
-std::u16string delayLine(int milliseconds)
-{
-    const std::string digits = std::to_string(milliseconds);
-    std::u16string line(u"<");
-    line.append(digits.begin(), digits.end());
-    line += u" ms>";
-    return line;
 }
 
 // A list as it comes back from the keyboard: the defaults with the given view size.
@@ -123,7 +111,7 @@ private:
         }
         result.kind = Kind::Combo;
         result.hasActions = true;
-        result.actions = readBackList(kComboViewRows);
+        result.actions = readBackList(ActionLines::kComboViewRows);
         for (int k = 0; k < n; ++k)
             appendName(result.actions, kCodesHeader + k);
         return result;
@@ -137,7 +125,7 @@ private:
             return result;
         result.kind = Kind::Emulation;
         result.hasActions = true;
-        result.actions = readBackList(kListViewRows);
+        result.actions = readBackList(ActionLines::kListViewRows);
         result.actions.Delay = at(1);
         for (int k = 0; k < n; ++k)
             appendName(result.actions, kEmulationHeader + k);
@@ -155,7 +143,7 @@ private:
             return result;
         result.kind = Kind::Macro;
         result.hasActions = true;
-        ActionList& list = result.actions = readBackList(kListViewRows);
+        ActionList& list = result.actions = readBackList(ActionLines::kListViewRows);
         list.PlayMode = at(1);
         list.Cycles = at(2);
         list.IsAutoInterval = autoInterval;
@@ -166,7 +154,7 @@ private:
                 continue;
             }
             if (k > 0)
-                list.setOrAppend(ActionList::kAppendRow, delayLine(at(kMacroHeader - 1 + 2LL * k)));
+                list.setOrAppend(ActionList::kAppendRow, ActionLines::delayLine(at(kMacroHeader - 1 + 2LL * k)));
             appendName(list, kMacroHeader + 2LL * k);
         }
         return result;

@@ -1,5 +1,6 @@
 #include "KeyboardProfile.h"
 
+#include "ActionLines.h"
 #include "DeviceTransfer.h"
 #include "KeyCatalogue.h"
 #include "KeyNameIndex.h"
@@ -9,14 +10,13 @@
 namespace {
 
 constexpr std::u16string_view kUnknownName = u"-- --";
-constexpr std::u16string_view kPressSuffix = u" Down";
-constexpr std::u16string_view kReleaseSuffix = u" UP";
+using ActionLines::kPressSuffix;
+using ActionLines::kReleaseSuffix;
 constexpr int kHostCodeMask = 511;    // lookups by HostCode use the low 9 bits
 constexpr int kReleaseShift = 9;      // a recorded release carries 512
 
-// View sizes of the collections: combinations show 6 rows, macros and emulations 9.
-constexpr int kComboViewRows = 6;
-constexpr int kListViewRows = 9;
+using ActionLines::kComboViewRows;
+using ActionLines::kListViewRows;
 
 // The summary of a macro stops growing once it passes this many characters.
 constexpr std::size_t kMacroTextLimit = 120;
