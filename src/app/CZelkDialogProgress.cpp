@@ -91,8 +91,7 @@ void CZelkDialogProgress::runTask(int task, KeyboardProfile& profile, WindowHand
 void CZelkDialogProgress::onWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t)
 {
     if (message == kMsgProgress) {
-        bar_.setSteps(wParam);
-        update();
+        update(bar_.setSteps(wParam));
     } else if (message == kMsgFinished) {
         done(QDialog::Accepted);
     }

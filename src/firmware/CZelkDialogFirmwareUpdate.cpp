@@ -81,9 +81,7 @@ void CZelkDialogFirmwareUpdate::initDialog()
     bar_.setPercent(0);
     profile_.progressWindow = messageHandle();
     const QFont& font = AppResources::instance().font(kTextControlFont);
-    versionText_->setGeometry(versionControlRect());
     versionText_->setFont(font);
-    fileText_->setGeometry(fileControlRect());
     fileText_->setFont(font);
     refreshBusy();
 }
@@ -148,8 +146,7 @@ void CZelkDialogFirmwareUpdate::startUpdate()
 void CZelkDialogFirmwareUpdate::onWindowMessage(unsigned message, std::uintptr_t wParam, std::intptr_t)
 {
     if (message == kMsgProgress) {
-        bar_.setSteps(wParam);
-        update(SkinProgressBar::fullRect());
+        update(bar_.setSteps(wParam));
     } else if (message == kMsgFinished) {
         refreshBusy();
         showResult(wParam);

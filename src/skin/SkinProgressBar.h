@@ -24,9 +24,11 @@ public:
     // Percent, not clamped: a device may report more than the whole.
     int percent() const { return percent_; }
     void setPercent(int percent) { percent_ = percent; }
-    void setSteps(std::uintptr_t steps);
+    // Takes the device's count of steps; returns the area to repaint, the bar before and after.
+    QRect setSteps(std::uintptr_t steps);
     // Width in pixels of the bar drawn for the current percent.
     int width() const { return percent_ * kFullWidth / 100; }
+    QRect drawnRect() const { return QRect(kLeft, kTop, width(), kHeight); }
 
     // Copies the bar from the checked image; without that bitmap (a plain face) fills it instead.
     void paint(QPainter& painter, const QPixmap& checkedImage) const;
