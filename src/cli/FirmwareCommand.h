@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CZelkHWI.h"
 #include "FileCommand.h"
 
 #include <cstdint>
@@ -12,7 +13,7 @@ public:
     // A keyboard controller's flash holds well under a mebibyte; a larger file is not firmware
     // for it (a disk image chosen by mistake) and is not read into memory. The window program
     // draws the same line.
-    static constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{64} << 20;
+    static constexpr std::uintmax_t kMaxFileSize = CZelkHWI::kMaxFirmwareBytes;
 
     std::string_view name() const override { return "firmware"; }
     std::string_view summary() const override { return "Write the firmware file FILE into the keyboard"; }

@@ -60,6 +60,8 @@ public:
     // Sends a firmware image of any content and size (0 too), posting progress 0..150. The
     // bytes are not touched after the call returns.
     bool WriteFirmwareToKeyboard(const unsigned char* bytes, std::size_t size, WindowHandle window);
+    // The largest firmware image the program reads into memory and sends.
+    static constexpr std::size_t kMaxFirmwareBytes = std::size_t{64} << 20;
 
     // Every call above returns false, without effect, when the keyboard is not connected, on a
     // null pointer or a value out of range.

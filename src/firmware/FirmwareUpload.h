@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CZelkHWI.h"
 #include "WindowHandle.h"
 
 #include <QtGlobal>
@@ -30,7 +31,7 @@ public:
 
     // A keyboard controller's flash holds well under a mebibyte. A file beyond this size is not
     // firmware for it (a disk image, a video chosen by mistake) and is not read into memory.
-    static constexpr qint64 kMaxFileSize = qint64(64) << 20;
+    static constexpr qint64 kMaxFileSize = qint64{CZelkHWI::kMaxFirmwareBytes};
 
     // Starts the upload of `path` for the window `window` on a worker thread (WorkerThreads,
     // so the program can wait for it at exit). UI thread.
