@@ -307,15 +307,6 @@ void draw(QPainter& p, Pictogram symbol)
     case Pictogram::Close: line(p, {-0.26, -0.26}, {0.26, 0.26}); line(p, {0.26, -0.26}, {-0.26, 0.26}); break;
     case Pictogram::Minimise: line(p, {-0.28, 0.22}, {0.28, 0.22}); break;
     case Pictogram::Help: help(p); break;
-    case Pictogram::ArrowUp: fillPolygon(p, {{0, -0.24}, {0.30, 0.18}, {-0.30, 0.18}}); break;
-    case Pictogram::ArrowDown: fillPolygon(p, {{0, 0.24}, {0.30, -0.18}, {-0.30, -0.18}}); break;
-    case Pictogram::ArrowLeft: fillPolygon(p, {{-0.24, 0}, {0.18, -0.30}, {0.18, 0.30}}); break;
-    case Pictogram::ArrowRight: fillPolygon(p, {{0.24, 0}, {-0.18, -0.30}, {-0.18, 0.30}}); break;
-    case Pictogram::Play: fillPolygon(p, {{-0.22, -0.32}, {0.32, 0}, {-0.22, 0.32}}); break;
-    case Pictogram::Pause:
-        fillPolygon(p, {{-0.26, -0.30}, {-0.08, -0.30}, {-0.08, 0.30}, {-0.26, 0.30}});
-        fillPolygon(p, {{0.08, -0.30}, {0.26, -0.30}, {0.26, 0.30}, {0.08, 0.30}});
-        break;
     case Pictogram::PlayPause:
         fillPolygon(p, {{-0.40, -0.26}, {0.0, 0}, {-0.40, 0.26}});
         fillPolygon(p, {{0.08, -0.26}, {0.18, -0.26}, {0.18, 0.26}, {0.08, 0.26}});

@@ -8,8 +8,7 @@ class QPainter;
 // Clean vector symbols for buttons and keys; each is drawn centred in a square box.
 enum class Pictogram {
     Close, Minimise, Help,
-    ArrowUp, ArrowDown, ArrowLeft, ArrowRight,
-    Play, Pause, PlayPause, Stop, Next, Previous,
+    PlayPause, Stop, Next, Previous,
     VolumeUp, VolumeDown, Mute,
     Back, Forward, Refresh, Star, Search, Mail, Home, Computer, Calculator,
     Lock, Sun, Moon, Power, Keyboard,

@@ -34,8 +34,6 @@ CZelkDialogKeyMapSettings::~CZelkDialogKeyMapSettings()
     controls_.disconnectFrom(this);
 }
 
-const std::vector<SkinButton>& CZelkDialogKeyMapSettings::records() { return KeyMapTable::records(); }
-
 // --- opening and pages ------------------------------------------------------------------------
 
 void CZelkDialogKeyMapSettings::initDialog()

@@ -46,9 +46,6 @@ public:
     explicit CZelkDialogKeyMapSettings(KeyboardProfile& profile, QWidget* parent = nullptr);
     ~CZelkDialogKeyMapSettings() override;
 
-    // The window's 202 records in table order (the skin generator draws the faces from them).
-    static const std::vector<SkinButton>& records();
-
     // The page showing, 1 to 7.
     int page() const { return currentPage_; }
     const KeyMapWorkingState& working() const { return work_; }

@@ -21,9 +21,6 @@ public:
     // Hides the tip and drops one that is pending.
     void deactivate();
 
-    // The text shown or about to be shown; empty when deactivated.
-    QString tipText() const { return wanted_; }
-
 private:
     void showNow();
 

@@ -17,7 +17,6 @@
 class QPainter;
 
 inline QColor toQColor(ColorRef c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
-inline ColorRef toColorRef(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
 inline QRect toQRect(const SkinRect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 
 // The base of every painted window: a frameless dialog whose face is one bitmap and whose
@@ -48,7 +47,6 @@ public:
     CSkinDialog(const SkinStyle& style, const std::string& language, QWidget* parent = nullptr);
     ~CSkinDialog() override;
 
-    const SkinStyle& skinStyle() const { return style_; }
     // The number workers post messages to; valid from construction, never reused.
     WindowHandle messageHandle() const { return handle_; }
 
