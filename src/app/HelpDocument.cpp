@@ -1,8 +1,8 @@
 #include "HelpDocument.h"
 
-#include <QCoreApplication>
+#include "AppResources.h"
+
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -15,22 +15,17 @@ HelpDocument::Opener& installedOpener()
 
 }  // namespace
 
-QString HelpDocument::path()
-{
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString beside = programDir.filePath(QString::fromLatin1(kFileName));
-    const QString installed = QDir::cleanPath(programDir.filePath(QStringLiteral("../share/vornictamsk/") + QString::fromLatin1(kFileName)));
-    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed)) return installed;
-    return beside;
-}
+QString HelpDocument::path() { return AppResources::shippedPath(QString::fromLatin1(kFileName), false); }
 
 QUrl HelpDocument::url() { return QUrl::fromLocalFile(path()); }
 
 bool HelpDocument::open()
 {
-    if (!QFileInfo(path()).isFile()) return false;
+    const QString file = path();
+    if (!QFileInfo(file).isFile()) return false;
+    const QUrl url = QUrl::fromLocalFile(file);
     const Opener& opener = installedOpener();
-    return opener ? opener(url()) : QDesktopServices::openUrl(url());
+    return opener ? opener(url) : QDesktopServices::openUrl(url);
 }
 
 void HelpDocument::setOpener(Opener opener) { installedOpener() = std::move(opener); }

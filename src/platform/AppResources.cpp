@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 
@@ -81,12 +82,15 @@ void AppResources::release()
 
 std::span<const int> AppResources::appIconSizes() { return kAppIconSizes; }
 
-QString AppResources::defaultSkinFolder()
+QString AppResources::defaultSkinFolder() { return shippedPath(kSkinFolderName, true); }
+
+QString AppResources::shippedPath(const QString& name, bool isFolder)
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString beside = programDir.filePath(kSkinFolderName);
-    const QString installed = programDir.filePath(QStringLiteral("../share/vornictamsk/") + kSkinFolderName);
-    if (!QDir(beside).exists() && QDir(installed).exists()) return QDir::cleanPath(installed);
+    const QString beside = programDir.filePath(name);
+    const QString installed = programDir.filePath(QStringLiteral("../share/vornictamsk/") + name);
+    const auto exists = [isFolder](const QString& path) { return isFolder ? QDir(path).exists() : QFileInfo::exists(path); };
+    if (!exists(beside) && exists(installed)) return QDir::cleanPath(installed);
     return beside;
 }
 

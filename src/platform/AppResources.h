@@ -34,6 +34,9 @@ public:
     static void release();
 
     static QString defaultSkinFolder();
+    // A file or folder the program ships: beside the program (a build folder), unless it is
+    // missing there and present where an installation puts it (../share/vornictamsk).
+    static QString shippedPath(const QString& name, bool isFolder);
     // Ids of all face bitmaps, ascending (the order they are loaded in).
     static std::span<const int> bitmapIds();
 
