@@ -107,6 +107,11 @@ void CollectionListBox::scroll(CSkinScrollBar& bar, int code, int trackedPositio
 void CollectionListBox::resetBars()
 {
     resetRange(collectionBar_, page_.collectionBar.maximumFor(collection_.lineCount()), page_.collectionBar.page);
+    resetActionBar();
+}
+
+void CollectionListBox::resetActionBar()
+{
     resetRange(actionBar_, page_.actionBar.maximumFor(actions_.lineCount()), page_.actionBar.page);
 }
 
@@ -131,7 +136,7 @@ void CollectionListBox::showActionsOfSelected()
 {
     actions_ = collection_.childAt(collection_.CursorPos);
     // Another entry's actions: the action bar starts over on them rather than keep growing.
-    resetRange(actionBar_, page_.actionBar.maximumFor(actions_.lineCount()), page_.actionBar.page);
+    resetActionBar();
 }
 
 std::u16string CollectionListBox::firstFreeName(const std::string& language) const

@@ -49,6 +49,8 @@ public:
 
     // Both bars' ranges as the page shows them first: maximum from the lines, position 0.
     void resetBars();
+    // The action bar's range for the actions the page shows now, position 0.
+    void resetActionBar();
     // Captions and checks of the rows from the lists, in the language given.
     void refresh(std::vector<SkinButton>& table, const std::string& language) const;
 

@@ -4,7 +4,6 @@
 #include "CSkinScrollBar.h"
 #include "KeyHook.h"
 #include "KeyMapListBoxes.h"
-#include "KeyMapPages.h"
 #include "KeyMapTable.h"
 #include "KeyMapWorkingState.h"
 #include "KeyStateTracker.h"
@@ -113,23 +112,28 @@ bool KeyRecordingSession::mayStart(int buttonId) const
 void KeyRecordingSession::prepare(int buttonId, int page)
 {
     keyDown.fill(0);
-    const KeyMapBar& actionBar = KeyMapPages::of(page).actionBar;
     switch (buttonId) {
     case KeyMapId::RecordCombo: work_.comboActions.clear(); return;
     case KeyMapId::RecordMacro:
         // The play settings stay; the lines start over.
         work_.macroActions = MacroEditor::emptyLike(work_.macroActions);
-        CollectionListBox::resetRange(actionBar_, actionBar.maximumFor(0), actionBar.page);
+        resetActionBar(page);
         return;
     case KeyMapId::RecordEmulation: {
         const int delay = work_.emulationActions.Delay;
         work_.emulationActions.clear();
         work_.emulationActions.Delay = delay;
-        CollectionListBox::resetRange(actionBar_, actionBar.maximumFor(0), actionBar.page);
+        resetActionBar(page);
         return;
     }
     default: return;
     }
+}
+
+// The recording starts over on an empty list: the bar of the page's list box follows.
+void KeyRecordingSession::resetActionBar(int page)
+{
+    if (CollectionListBox* list = lists_.ofPage(page)) list->resetActionBar();
 }
 
 void KeyRecordingSession::stop()

@@ -48,6 +48,7 @@ public:
 private:
     bool mayStart(int buttonId) const;
     void prepare(int buttonId, int page);
+    void resetActionBar(int page);
     bool record(const KeyEvent& event);
     void captureSingleKey(const KeyEvent& event);
 
