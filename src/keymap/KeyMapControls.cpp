@@ -24,8 +24,8 @@ constexpr int kEditFont = 13;
 
 // The edits are frameless, so they fit their rows; the window draws a thin rim around them.
 const QColor kEditRim(96, 96, 104);
-const QColor kAccent(255, 111, 0);
-const QColor kDark(20, 20, 20);
+const QColor kAccent = toQColor(kSkinAccent);
+const QColor kDark = toQColor(kSkinDark);
 
 void setShown(QWidget& control, ControlShown shown)
 {

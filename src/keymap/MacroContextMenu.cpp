@@ -1,5 +1,6 @@
 #include "MacroContextMenu.h"
 
+#include "CSkinDialog.h"
 #include "SkinButton.h"
 
 #include <QMenu>
@@ -58,8 +59,8 @@ void colour(QMenu& menu)
     colours.setColor(QPalette::WindowText, QColor(200, 200, 200));
     colours.setColor(QPalette::Text, QColor(200, 200, 200));
     colours.setColor(QPalette::ButtonText, QColor(200, 200, 200));
-    colours.setColor(QPalette::Highlight, QColor(255, 111, 0));
-    colours.setColor(QPalette::HighlightedText, QColor(20, 20, 20));
+    colours.setColor(QPalette::Highlight, toQColor(kSkinAccent));
+    colours.setColor(QPalette::HighlightedText, toQColor(kSkinDark));
     menu.setPalette(colours);
 }
 

@@ -21,13 +21,13 @@ namespace {
 // The right and bottom bands where the hit test reports the window's edges.
 constexpr int kEdgeBand = 6;
 constexpr int kFrameThickness = 2;
-constexpr ColorRef kTextControlColour = RGB(255, 111, 0);
+constexpr ColorRef kTextControlColour = kSkinAccent;
 
 // Without a face: dark panel, a lighter rim, the buttons outlined so they can be found.
-const QColor kPlainFace(20, 20, 20);
+const QColor kPlainFace = toQColor(kSkinDark);
 const QColor kPlainRim(64, 64, 70);
 const QColor kPlainButton(90, 90, 98);
-const QColor kPlainAccent(255, 111, 0);
+const QColor kPlainAccent = toQColor(kSkinAccent);
 constexpr int kPlainMargin = 12;
 const QSize kPlainMinimum(240, 120);
 

@@ -1,5 +1,6 @@
 #include "SkinProgressBar.h"
 
+#include "CSkinDialog.h"
 #include "WindowHandle.h"
 
 #include <QPainter>
@@ -20,6 +21,6 @@ void SkinProgressBar::paint(QPainter& painter, const QPixmap& checkedImage) cons
 {
     const QRect bar = drawnRect();
     if (bar.width() <= 0) return;
-    if (checkedImage.isNull()) painter.fillRect(bar, QColor(255, 111, 0));
+    if (checkedImage.isNull()) painter.fillRect(bar, toQColor(kSkinAccent));
     else painter.drawPixmap(bar, checkedImage, bar);
 }
