@@ -23,7 +23,6 @@ constexpr std::size_t kMacroTextLimit = 120;
 constexpr std::u16string_view kMacroEllipsis = u" ... ...";
 
 static_assert(DeviceTransfer<CZelkHWI>::kLightValues == CZelkHWI::kLightValues);
-static_assert(KeyTransferArray::kCapacity == KeyboardProfile::kTransferCapacity);
 
 // A macro line as the summary shows it: "<50 ms>" as 50, a recorded event without its
 // " Down" or " UP".
