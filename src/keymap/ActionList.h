@@ -41,7 +41,7 @@ public:
     static bool sameActions(const ActionList& a, const ActionList& b);
     static void selectOrAddDefault(ActionList& collection, const ActionList& actions);
 
-    // The file form: a List element with one x element per line (profile files).
+    // The file form: a List element with one x element per line (profile files); ActionListReader
+    // reads it back.
     bool writeToXml(XmlDocument& document) const;
-    bool readFromXml(XmlDocument& document);
 };
