@@ -101,6 +101,12 @@ void TextFile::report(std::u16string_view entry, std::u16string_view encoding, s
                                 static_cast<int>(std::min<std::int64_t>(length, INT32_MAX)));
 }
 
+void TextFile::reportNullsRemoved(std::int64_t count)
+{
+    XmlDocument::AddReportEntry(ioReport_, u"nulls_removed", std::nullopt, XmlDocument::kReportCount,
+                                static_cast<int>(std::min<std::int64_t>(count, INT32_MAX)));
+}
+
 void TextFile::fileError(int error)
 {
     char buffer[256];
@@ -257,8 +263,7 @@ bool TextFile::rawRead(std::vector<unsigned char>& bytes)
         return false;
     noteRead();
     if (const std::int64_t zeros = removeZeros(bytes.data(), opUnits_)) {
-        XmlDocument::AddReportEntry(ioReport_, u"nulls_removed", std::nullopt, XmlDocument::kReportCount,
-                                    static_cast<int>(std::min<std::int64_t>(zeros, INT32_MAX)));
+        reportNullsRemoved(zeros);
         opUnits_ -= zeros;
     }
     bytes.resize(static_cast<std::size_t>(opUnits_));
@@ -275,8 +280,7 @@ bool TextFile::rawReadUnits(std::u16string& units)
         return false;
     noteRead();
     if (const std::int64_t zeros = removeZeros(units.data(), opUnits_)) {
-        XmlDocument::AddReportEntry(ioReport_, u"nulls_removed", std::nullopt, XmlDocument::kReportCount,
-                                    static_cast<int>(std::min<std::int64_t>(zeros, INT32_MAX)));
+        reportNullsRemoved(zeros);
         opUnits_ -= zeros;
     }
     units.resize(static_cast<std::size_t>(opUnits_));
@@ -409,8 +413,7 @@ bool TextFile::readUtf8(std::u16string& text)
     noteRead();
     opUnits_ -= zeros;
     if (zeros != 0)
-        XmlDocument::AddReportEntry(ioReport_, u"nulls_removed", std::nullopt, XmlDocument::kReportCount,
-                                    static_cast<int>(std::min<std::int64_t>(zeros, INT32_MAX)));
+        reportNullsRemoved(zeros);
     report(u"converted_to", u"UTF-16", static_cast<std::int64_t>(text.size()));
     return true;
 }
