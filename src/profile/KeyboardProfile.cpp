@@ -54,13 +54,7 @@ std::u16string describeMacro(const ActionList& actions)
 
 std::u16string joinLines(const ActionList& actions, std::u16string_view separator)
 {
-    std::u16string text;
-    for (std::size_t i = 0; i < actions.lines.size(); ++i) {
-        if (i > 0)
-            text += separator;
-        text += actions.lines[i];
-    }
-    return text;
+    return actions.joinedLines(separator);
 }
 
 void clearWithView(ActionList& list, int viewRows)
