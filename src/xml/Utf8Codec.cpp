@@ -185,3 +185,24 @@ void Utf8Codec::fromUtf16(const char16_t* units, std::size_t length,
         i += used;
     }
 }
+
+std::string Utf8Codec::toUtf8(std::u16string_view text)
+{
+    UnitWriter<unsigned char> counter(nullptr, 0);
+    fromUtf16(text.data(), text.size(), counter);
+    std::string bytes(counter.count(), '\0');
+    UnitWriter<unsigned char> out(reinterpret_cast<unsigned char*>(bytes.data()), bytes.size());
+    fromUtf16(text.data(), text.size(), out);
+    return bytes;
+}
+
+std::u16string Utf8Codec::toUtf16(std::string_view bytes)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    UnitWriter<char16_t> counter(nullptr, 0);
+    toUtf16(data, bytes.size(), counter);
+    std::u16string text(counter.count(), u'\0');
+    UnitWriter<char16_t> out(text.data(), text.size());
+    toUtf16(data, bytes.size(), out);
+    return text;
+}

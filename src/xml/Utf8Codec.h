@@ -3,6 +3,8 @@
 #include "UnitWriter.h"
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 // Our own UTF-8 <-> UTF-16 conversion. Profile files are UTF-8 and may be tens of megabytes, so
 // this path avoids iconv and copies runs of ASCII in blocks. Results match a strict platform
@@ -31,4 +33,8 @@ public:
     static void toUtf16(const unsigned char* bytes, std::size_t length, UnitWriter<char16_t>& out);
     static void fromUtf16(const char16_t* units, std::size_t length,
                           UnitWriter<unsigned char>& out);
+
+    // Whole strings: counted first, then converted into a string of exactly that size.
+    static std::string toUtf8(std::u16string_view text);
+    static std::u16string toUtf16(std::string_view bytes);
 };

@@ -22,6 +22,7 @@ std::u16string decode(std::string_view bytes)
     Utf8Codec::toUtf16(data, bytes.size(), out);
     EXPECT_EQ(out.count(), counter.count());
     EXPECT_FALSE(out.full());
+    EXPECT_EQ(Utf8Codec::toUtf16(bytes), text);
     return text;
 }
 
@@ -33,6 +34,7 @@ std::string encode(std::u16string_view text)
     UnitWriter<unsigned char> out(reinterpret_cast<unsigned char*>(bytes.data()), bytes.size());
     Utf8Codec::fromUtf16(text.data(), text.size(), out);
     EXPECT_EQ(out.count(), counter.count());
+    EXPECT_EQ(Utf8Codec::toUtf8(text), bytes);
     return bytes;
 }
 
