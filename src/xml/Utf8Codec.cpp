@@ -12,9 +12,7 @@ namespace {
 bool putUtf16(char32_t codePoint, UnitWriter<char16_t>& out)
 {
     if (codePoint < 0x10000) return out.put(static_cast<char16_t>(codePoint));
-    const char32_t v = codePoint - 0x10000;
-    return out.put(static_cast<char16_t>(0xD800 + (v >> 10)),
-                   static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+    return out.put(Utf8Codec::highSurrogateOf(codePoint), Utf8Codec::lowSurrogateOf(codePoint));
 }
 
 // Copies the ASCII bytes at the start of bytes; returns how many it took.
@@ -175,7 +173,7 @@ void Utf8Codec::fromUtf16(const char16_t* units, std::size_t length,
         }
         std::size_t used = 1;
         if (isHighSurrogate(c) && i + 1 < length && isLowSurrogate(units[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            c = joinSurrogates(c, units[i + 1]);
             used = 2;
         } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
             c = kReplacement;

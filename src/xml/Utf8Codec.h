@@ -17,6 +17,20 @@ public:
 
     static constexpr bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
     static constexpr bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+    // The code point of a high and low surrogate; the caller has checked both.
+    static constexpr char32_t joinSurrogates(char32_t high, char32_t low)
+    {
+        return 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00);
+    }
+    // The two halves of a code point beyond U+FFFF (and at most U+10FFFF).
+    static constexpr char16_t highSurrogateOf(char32_t codePoint)
+    {
+        return static_cast<char16_t>(0xD800 + ((codePoint - 0x10000) >> 10));
+    }
+    static constexpr char16_t lowSurrogateOf(char32_t codePoint)
+    {
+        return static_cast<char16_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF));
+    }
 
     // Decodes the sequence at the start of bytes (length >= 1) and returns the bytes it used,
     // at least 1. A bad sequence (overlong, surrogate, beyond U+10FFFF, cut short) gives
