@@ -2,21 +2,6 @@
 
 #include "KeyboardProfile.h"
 
-namespace {
-
-std::u16string joinLines(const ActionList& list)
-{
-    std::u16string text;
-    for (std::size_t i = 0; i < list.lines.size(); ++i) {
-        if (i > 0)
-            text += u" | ";
-        text += list.lines[i];
-    }
-    return text;
-}
-
-}  // namespace
-
 std::string_view DescribeCommand::description() const
 {
     return "Loads the profile file FILE and prints, tab-separated:\n"
@@ -67,6 +52,6 @@ void DescribeCommand::printLights(const KeyboardProfile& profile, std::ostream& 
 void DescribeCommand::printCollection(std::string_view label, const ActionList& collection, std::ostream& out)
 {
     for (std::size_t i = 0; i < collection.lines.size(); ++i)
-        out << label << '\t' << outputText(collection.lines[i]) << '\t' << outputText(joinLines(collection.children[i]))
+        out << label << '\t' << outputText(collection.lines[i]) << '\t' << outputText(collection.children[i].joinedLines(u" | "))
             << '\n';
 }

@@ -2,7 +2,6 @@
 
 #include "FilePath.h"
 #include "KeyboardProfile.h"
-#include "UnitWriter.h"
 #include "Utf8Codec.h"
 
 int FileCommand::run(const std::vector<std::string>& args, CliContext& context) const
@@ -53,10 +52,5 @@ std::string FileCommand::outputText(std::u16string_view text)
     for (char16_t& c : shown)
         if (c < 0x20 || c == 0x7F)
             c = u' ';
-    UnitWriter<unsigned char> counter(nullptr, 0);
-    Utf8Codec::fromUtf16(shown.data(), shown.size(), counter);
-    std::string bytes(counter.count(), '\0');
-    UnitWriter<unsigned char> out(reinterpret_cast<unsigned char*>(bytes.data()), bytes.size());
-    Utf8Codec::fromUtf16(shown.data(), shown.size(), out);
-    return bytes;
+    return Utf8Codec::toUtf8(shown);
 }

@@ -2,12 +2,9 @@
 
 #include "DeviceTransfer.h"
 #include "KeyboardProfile.h"
+#include "KeyboardState.h"
 
 namespace {
-
-constexpr int kLightMax = 255;
-
-bool inRange(int value) { return value >= 0 && value <= kLightMax; }
 
 // The first key whose light the keyboard would refuse, or 0. A profile file may carry any
 // number; the keyboard refuses the whole light array for one bad value.
@@ -15,7 +12,8 @@ int keyWithBadLight(const KeyboardProfile& profile)
 {
     for (int key = 1; key <= KeyboardProfile::kKeyCount; ++key) {
         const KeyLight& light = profile.keyLights[static_cast<std::size_t>(key)];
-        if (!inRange(light.Red) || !inRange(light.Green) || !inRange(light.Blue))
+        if (!KeyboardState::validLight(light.Red) || !KeyboardState::validLight(light.Green) ||
+            !KeyboardState::validLight(light.Blue))
             return key;
     }
     return 0;

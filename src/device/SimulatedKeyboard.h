@@ -52,7 +52,6 @@ public:
     // While a window is set, every plug or unplug of the keyboard posts kMsgDeviceChange to it
     // (wParam kDeviceArrival or kDeviceRemoveComplete); 0 stops the notifications.
     void setDeviceChangeWindow(WindowHandle window) { deviceChangeWindow_.store(window); }
-    WindowHandle deviceChangeWindow() const { return deviceChangeWindow_.load(); }
 
     // What the keyboard holds now, as its state file says.
     KeyboardState storedState() const;

@@ -67,6 +67,17 @@ std::u16string ActionList::textAt(int row) const
     return i >= 0 ? lines[static_cast<std::size_t>(i)] : std::u16string();
 }
 
+std::u16string ActionList::joinedLines(std::u16string_view separator) const
+{
+    std::u16string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += separator;
+        text += lines[i];
+    }
+    return text;
+}
+
 ActionList ActionList::childAt(int row) const
 {
     const int i = indexOfRow(*this, row);

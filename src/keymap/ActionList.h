@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class XmlDocument;
@@ -30,6 +31,8 @@ public:
     void clear();
     void assignFrom(const ActionList& other);
     std::u16string textAt(int row) const;
+    // Every line in order, separator between each two.
+    std::u16string joinedLines(std::u16string_view separator) const;
     ActionList childAt(int row) const;
     void storeChild(int row, const ActionList& child);
     void setOrAppend(int row, const std::u16string& text);
@@ -41,7 +44,7 @@ public:
     static bool sameActions(const ActionList& a, const ActionList& b);
     static void selectOrAddDefault(ActionList& collection, const ActionList& actions);
 
-    // The file form: a List element with one x element per line (profile files).
+    // The file form: a List element with one x element per line (profile files); ActionListReader
+    // reads it back.
     bool writeToXml(XmlDocument& document) const;
-    bool readFromXml(XmlDocument& document);
 };

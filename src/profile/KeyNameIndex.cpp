@@ -1,5 +1,6 @@
 #include "KeyNameIndex.h"
 
+#include "DecimalText.h"
 #include "KeyboardProfile.h"
 
 #include <climits>
@@ -12,34 +13,11 @@ constexpr std::u16string_view kReleaseSuffix = u" UP";
 constexpr std::u16string_view kPressSuffix = u" Down";
 constexpr int kNotFound = INT_MAX;
 
-bool isBlank(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
-}
-
 // Leading blanks, an optional sign, then digits up to the first other character. Saturates
 // instead of overflowing on absurdly long numbers.
 int parseDecimal(std::u16string_view text)
 {
-    std::size_t pos = 0;
-    while (pos < text.size() && isBlank(text[pos]))
-        ++pos;
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == u'+' || text[pos] == u'-')) {
-        negative = text[pos] == u'-';
-        ++pos;
-    }
-    long long value = 0;
-    for (; pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9'; ++pos) {
-        value = value * 10 + (text[pos] - u'0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    return static_cast<int>(value);
+    return DecimalText::read(text);
 }
 
 }  // namespace

@@ -23,7 +23,6 @@ constexpr std::size_t kMacroTextLimit = 120;
 constexpr std::u16string_view kMacroEllipsis = u" ... ...";
 
 static_assert(DeviceTransfer<CZelkHWI>::kLightValues == CZelkHWI::kLightValues);
-static_assert(KeyTransferArray::kCapacity == KeyboardProfile::kTransferCapacity);
 
 // A macro line as the summary shows it: "<50 ms>" as 50, a recorded event without its
 // " Down" or " UP".
@@ -55,13 +54,7 @@ std::u16string describeMacro(const ActionList& actions)
 
 std::u16string joinLines(const ActionList& actions, std::u16string_view separator)
 {
-    std::u16string text;
-    for (std::size_t i = 0; i < actions.lines.size(); ++i) {
-        if (i > 0)
-            text += separator;
-        text += actions.lines[i];
-    }
-    return text;
+    return actions.joinedLines(separator);
 }
 
 void clearWithView(ActionList& list, int viewRows)

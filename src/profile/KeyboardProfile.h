@@ -46,7 +46,6 @@ public:
     static constexpr int kKeyTableSize = 88;     // entry 0 belongs to no key
     static constexpr int kEntryCount = 176;      // (KeyIndex, layer) at KeyIndex * 2 + layer
     static constexpr int kCodeTableSize = 1024;
-    static constexpr int kTransferCapacity = 65536;
 
     static constexpr int entryOf(int keyIndex, int layer) { return keyIndex * 2 + layer; }
     // Whether (keyIndex, layer) addresses an entry of the assignment table.

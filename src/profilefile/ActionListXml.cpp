@@ -1,7 +1,6 @@
 // The file form of an ActionList: a List element with one x element per line.
 #include "ActionList.h"
 
-#include "ActionListReader.h"
 #include "ProfileFileNames.h"
 #include "XmlDocument.h"
 
@@ -27,11 +26,5 @@ bool ActionList::writeToXml(XmlDocument& document) const
         document.LeaveElement();
     }
     document.LeaveElement();
-    return true;
-}
-
-bool ActionList::readFromXml(XmlDocument& document)
-{
-    ActionListReader(document).read(*this);
     return true;
 }

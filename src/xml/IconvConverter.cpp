@@ -1,5 +1,7 @@
 #include "IconvConverter.h"
 
+#include "Utf8Codec.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -8,9 +10,6 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 constexpr std::size_t kIconvFailed = static_cast<std::size_t>(-1);
-
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 char16_t unitAt(const char* p)
 {
@@ -90,8 +89,8 @@ bool IconvConverter::encode(const char16_t* units, std::size_t length,
         if (error != EILSEQ && error != EINVAL) break;
         // Skip the character iconv refused: a surrogate pair or a single unit.
         std::size_t skip = sizeof(char16_t);
-        if (inputLeft >= 2 * sizeof(char16_t) && isHighSurrogate(unitAt(input)) &&
-            isLowSurrogate(unitAt(input + sizeof(char16_t))))
+        if (inputLeft >= 2 * sizeof(char16_t) && Utf8Codec::isHighSurrogate(unitAt(input)) &&
+            Utf8Codec::isLowSurrogate(unitAt(input + sizeof(char16_t))))
             skip = 2 * sizeof(char16_t);
         if (skip > inputLeft) skip = inputLeft;
         input += skip;

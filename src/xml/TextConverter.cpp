@@ -54,8 +54,8 @@ bool encodeBytes(int codePage, const char16_t* units, std::size_t length, UnitWr
 void copyUtf16(const char16_t* units, std::size_t length, UnitWriter<char16_t>& out)
 {
     for (std::size_t i = 0; i < length; ++i) {
-        const bool pair = units[i] >= 0xD800 && units[i] <= 0xDBFF && i + 1 < length &&
-                          units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF;
+        const bool pair = Utf8Codec::isHighSurrogate(units[i]) && i + 1 < length &&
+                          Utf8Codec::isLowSurrogate(units[i + 1]);
         if (!(pair ? out.put(units[i], units[i + 1]) : out.put(units[i]))) return;
         if (pair) ++i;
     }

@@ -2,6 +2,7 @@
 
 #include "DeclaredEncoding.h"
 #include "EncodingTable.h"
+#include "FilePath.h"
 #include "HugePages.h"
 #include "IsUtf8.h"
 #include "TextConverter.h"
@@ -48,25 +49,6 @@ std::size_t unitBytesOf(std::u16string_view encoding)
     }
 }
 
-std::u16string fromUtf8(const void* bytes, std::size_t length)
-{
-    TextConverter converter(u"UTF-8", bytes, length);
-    std::u16string text(converter.convert(nullptr, 0, u"UTF-16"), u'\0');
-    text.resize(converter.convert(text.data(), text.size(), u"UTF-16"));
-    return text;
-}
-
-// The path as the file calls take it; empty when it can't name a file.
-std::string pathBytes(const std::u16string& path)
-{
-    if (path.find(u'\0') != std::u16string::npos)
-        return {};
-    TextConverter converter(u"UTF-16", path.data(), path.size());
-    std::string bytes(converter.convert(nullptr, 0, u"UTF-8"), '\0');
-    bytes.resize(converter.convert(bytes.data(), bytes.size(), u"UTF-8"));
-    return bytes;
-}
-
 template <typename Unit>
 std::int64_t removeZeros(Unit* units, std::int64_t count)
 {
@@ -101,11 +83,17 @@ void TextFile::report(std::u16string_view entry, std::u16string_view encoding, s
                                 static_cast<int>(std::min<std::int64_t>(length, INT32_MAX)));
 }
 
+void TextFile::reportNullsRemoved(std::int64_t count)
+{
+    XmlDocument::AddReportEntry(ioReport_, u"nulls_removed", std::nullopt, XmlDocument::kReportCount,
+                                static_cast<int>(std::min<std::int64_t>(count, INT32_MAX)));
+}
+
 void TextFile::fileError(int error)
 {
     char buffer[256];
     const char* text = strerror_r(error, buffer, sizeof buffer);
-    std::u16string message = fromUtf8(text, std::strlen(text));
+    std::u16string message = Utf8Codec::toUtf16(text);
     message = message.substr(0, std::min(message.find_first_of(u"\r\n"), kLongestErrorText));
     XmlDocument::AddReportEntry(ioReport_, u"file_error", message, XmlDocument::kReportMsg | XmlDocument::kReportN,
                                 error);
@@ -116,7 +104,7 @@ bool TextFile::open(const std::u16string& path, int flags)
     ioReport_.clear();
     flags_ = flags;
     unitSize_ = 1;
-    const std::string name = pathBytes(path);
+    const std::string name = FilePath::toNative(path);
     const int mode = (flags & kRead) ? O_RDONLY : O_WRONLY | O_CREAT | ((flags & kAppend) ? O_APPEND : O_TRUNC);
     file_ = name.empty() && !path.empty() ? -1 : ::open(name.c_str(), mode | O_CLOEXEC, 0666);
     if (file_ < 0) {
@@ -158,7 +146,7 @@ bool TextFile::openForReading()
             return true;
         }
     }
-    encoding_ = DeclaredEncoding(fromUtf8(probe, static_cast<std::size_t>(probed)));
+    encoding_ = DeclaredEncoding(Utf8Codec::toUtf16(start));
     if (encoding_.empty() && probe[0] == '<')
         encoding_ = u"UTF-8";
     return true;
@@ -257,8 +245,7 @@ bool TextFile::rawRead(std::vector<unsigned char>& bytes)
         return false;
     noteRead();
     if (const std::int64_t zeros = removeZeros(bytes.data(), opUnits_)) {
-        XmlDocument::AddReportEntry(ioReport_, u"nulls_removed", std::nullopt, XmlDocument::kReportCount,
-                                    static_cast<int>(std::min<std::int64_t>(zeros, INT32_MAX)));
+        reportNullsRemoved(zeros);
         opUnits_ -= zeros;
     }
     bytes.resize(static_cast<std::size_t>(opUnits_));
@@ -275,8 +262,7 @@ bool TextFile::rawReadUnits(std::u16string& units)
         return false;
     noteRead();
     if (const std::int64_t zeros = removeZeros(units.data(), opUnits_)) {
-        XmlDocument::AddReportEntry(ioReport_, u"nulls_removed", std::nullopt, XmlDocument::kReportCount,
-                                    static_cast<int>(std::min<std::int64_t>(zeros, INT32_MAX)));
+        reportNullsRemoved(zeros);
         opUnits_ -= zeros;
     }
     units.resize(static_cast<std::size_t>(opUnits_));
@@ -409,8 +395,7 @@ bool TextFile::readUtf8(std::u16string& text)
     noteRead();
     opUnits_ -= zeros;
     if (zeros != 0)
-        XmlDocument::AddReportEntry(ioReport_, u"nulls_removed", std::nullopt, XmlDocument::kReportCount,
-                                    static_cast<int>(std::min<std::int64_t>(zeros, INT32_MAX)));
+        reportNullsRemoved(zeros);
     report(u"converted_to", u"UTF-16", static_cast<std::int64_t>(text.size()));
     return true;
 }

@@ -59,6 +59,7 @@ private:
     void fileError(int error);
     void report(std::u16string_view entry);
     void report(std::u16string_view entry, std::u16string_view encoding, std::int64_t length);
+    void reportNullsRemoved(std::int64_t count);
 
     int file_ = -1;
     int flags_ = 0;

@@ -6,12 +6,9 @@ namespace {
 
 constexpr char32_t kQuestionMark = u'?';
 
-constexpr bool isHighSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-constexpr bool isLowSurrogate(char32_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 constexpr bool isScalarValue(char32_t c)
 {
-    return c <= 0x10FFFF && !isHighSurrogate(c) && !isLowSurrogate(c);
+    return c <= 0x10FFFF && !Utf8Codec::isHighSurrogate(c) && !Utf8Codec::isLowSurrogate(c);
 }
 
 }  // namespace
@@ -32,8 +29,7 @@ void Utf32Codec::toUtf16(const char32_t* values, std::size_t length, UnitWriter<
         const char32_t c = isScalarValue(values[i]) ? values[i] : kQuestionMark;
         const bool written =
             c < 0x10000 ? out.put(static_cast<char16_t>(c))
-                        : out.put(static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10)),
-                                  static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+                        : out.put(Utf8Codec::highSurrogateOf(c), Utf8Codec::lowSurrogateOf(c));
         if (!written) return;
     }
 }
@@ -42,10 +38,10 @@ void Utf32Codec::fromUtf16(const char16_t* units, std::size_t length, UnitWriter
 {
     for (std::size_t i = 0; i < length; ++i) {
         char32_t c = units[i];
-        if (isHighSurrogate(c) && i + 1 < length && isLowSurrogate(units[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+        if (Utf8Codec::isHighSurrogate(c) && i + 1 < length && Utf8Codec::isLowSurrogate(units[i + 1])) {
+            c = Utf8Codec::joinSurrogates(c, units[i + 1]);
             ++i;
-        } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
+        } else if (Utf8Codec::isHighSurrogate(c) || Utf8Codec::isLowSurrogate(c)) {
             // Joining with whatever follows would swallow a real character.
             c = kQuestionMark;
         }

@@ -12,9 +12,7 @@ namespace {
 bool putUtf16(char32_t codePoint, UnitWriter<char16_t>& out)
 {
     if (codePoint < 0x10000) return out.put(static_cast<char16_t>(codePoint));
-    const char32_t v = codePoint - 0x10000;
-    return out.put(static_cast<char16_t>(0xD800 + (v >> 10)),
-                   static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+    return out.put(Utf8Codec::highSurrogateOf(codePoint), Utf8Codec::lowSurrogateOf(codePoint));
 }
 
 // Copies the ASCII bytes at the start of bytes; returns how many it took.
@@ -175,7 +173,7 @@ void Utf8Codec::fromUtf16(const char16_t* units, std::size_t length,
         }
         std::size_t used = 1;
         if (isHighSurrogate(c) && i + 1 < length && isLowSurrogate(units[i + 1])) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+            c = joinSurrogates(c, units[i + 1]);
             used = 2;
         } else if (isHighSurrogate(c) || isLowSurrogate(c)) {
             c = kReplacement;
@@ -184,4 +182,25 @@ void Utf8Codec::fromUtf16(const char16_t* units, std::size_t length,
         if (!out.put(buffer, encodeOne(c, buffer))) break;
         i += used;
     }
+}
+
+std::string Utf8Codec::toUtf8(std::u16string_view text)
+{
+    UnitWriter<unsigned char> counter(nullptr, 0);
+    fromUtf16(text.data(), text.size(), counter);
+    std::string bytes(counter.count(), '\0');
+    UnitWriter<unsigned char> out(reinterpret_cast<unsigned char*>(bytes.data()), bytes.size());
+    fromUtf16(text.data(), text.size(), out);
+    return bytes;
+}
+
+std::u16string Utf8Codec::toUtf16(std::string_view bytes)
+{
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    UnitWriter<char16_t> counter(nullptr, 0);
+    toUtf16(data, bytes.size(), counter);
+    std::u16string text(counter.count(), u'\0');
+    UnitWriter<char16_t> out(text.data(), text.size());
+    toUtf16(data, bytes.size(), out);
+    return text;
 }

@@ -1,5 +1,6 @@
 #include "XmlEntities.h"
 
+#include "Utf8Codec.h"
 #include "XmlNamedReferences.h"
 
 #include <algorithm>
@@ -56,9 +57,8 @@ void appendCodePoint(std::u16string& out, char32_t cp)
         out.push_back(static_cast<char16_t>(cp));
         return;
     }
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    out.push_back(Utf8Codec::highSurrogateOf(cp));
+    out.push_back(Utf8Codec::lowSurrogateOf(cp));
 }
 
 // Collects decoded output and applies trimming and collapsing of literal white space;

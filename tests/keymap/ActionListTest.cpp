@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -358,6 +359,31 @@ TEST(ActionListFind, FindLineIsExactAndCaseSensitive)
     EXPECT_EQ(list.findLine(u"Macro "), 3);
     EXPECT_EQ(list.findLine(u"MACRO"), -1);
     EXPECT_EQ(list.findLine(u""), -1);
+}
+
+TEST(ActionListJoin, JoinedLinesPutsTheSeparatorOnlyBetweenLines)
+{
+    struct Case {
+        std::vector<std::u16string> lines;
+        std::u16string_view separator;
+        std::u16string expected;
+    };
+    const Case cases[] = {
+        {{}, u" | ", u""},
+        {{u"A"}, u" | ", u"A"},
+        {{u"Ctrl", u"Alt", u"Del"}, u" | ", u"Ctrl | Alt | Del"},
+        {{u"", u"", u""}, u",", u",,"},           // empty lines still get their separators
+        {{u"A", u"B"}, u"", u"AB"},
+        {{u"宏", u"😀"}, u" | ", u"宏 | 😀"},
+    };
+    for (const Case& c : cases) {
+        ActionList list;
+        for (const auto& line : c.lines)
+            list.setOrAppend(ActionList::kAppendRow, line);
+        for (auto& child : list.children)  // children never show in the joined text
+            child.setOrAppend(ActionList::kAppendRow, u"child");
+        EXPECT_EQ(list.joinedLines(c.separator), c.expected) << c.lines.size() << " lines";
+    }
 }
 
 ActionList macroOf(std::vector<std::u16string> lines)

@@ -1,4 +1,4 @@
-// The file form of an ActionList: writeToXml, readFromXml and the reader's limits.
+// The file form of an ActionList: writeToXml, ActionListReader and the reader's limits.
 #include "ActionList.h"
 #include "ActionListReader.h"
 #include "ProfileFileTestSupport.h"
@@ -37,7 +37,7 @@ ActionList readList(std::u16string_view text, ActionList list = ActionList())
 {
     XmlDocument document;
     document.SetText(text);
-    EXPECT_TRUE(list.readFromXml(document));
+    ActionListReader(document).read(list);
     return list;
 }
 
@@ -75,7 +75,7 @@ TEST(ActionListXml, RoundTripKeepsEveryFieldOfEveryLevel)
     read.setOrAppend(ActionList::kAppendRow, u"stale");
     XmlDocument document;
     document.SetText(written.GetText());
-    EXPECT_TRUE(read.readFromXml(document));
+    ActionListReader(document).read(read);
     EXPECT_TRUE(sameList(read, collection));
 }
 

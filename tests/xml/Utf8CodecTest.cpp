@@ -22,6 +22,7 @@ std::u16string decode(std::string_view bytes)
     Utf8Codec::toUtf16(data, bytes.size(), out);
     EXPECT_EQ(out.count(), counter.count());
     EXPECT_FALSE(out.full());
+    EXPECT_EQ(Utf8Codec::toUtf16(bytes), text);
     return text;
 }
 
@@ -33,6 +34,7 @@ std::string encode(std::u16string_view text)
     UnitWriter<unsigned char> out(reinterpret_cast<unsigned char*>(bytes.data()), bytes.size());
     Utf8Codec::fromUtf16(text.data(), text.size(), out);
     EXPECT_EQ(out.count(), counter.count());
+    EXPECT_EQ(Utf8Codec::toUtf8(text), bytes);
     return bytes;
 }
 
@@ -115,6 +117,34 @@ TEST(Utf8Codec, EachMaximalBadSubsequenceBecomesOneReplacement)
         {"zero bytes are characters", "a\0b"sv, std::u16string_view(u"a\0b", 3)},
     };
     for (const auto& c : cases) EXPECT_EQ(decode(c.bytes), c.text) << c.what;
+}
+
+TEST(Utf8Codec, SurrogateHalvesSplitAndJoinEveryCodePointBeyondTheBmp)
+{
+    struct Case {
+        char32_t codePoint;
+        char16_t high;
+        char16_t low;
+    };
+    constexpr Case cases[] = {
+        {0x10000, 0xD800, 0xDC00},
+        {0x103FF, 0xD800, 0xDFFF},
+        {0x10400, 0xD801, 0xDC00},
+        {0x1F600, 0xD83D, 0xDE00},
+        {0x10FFFF, 0xDBFF, 0xDFFF},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Utf8Codec::highSurrogateOf(c.codePoint), c.high) << std::hex << +c.codePoint;
+        EXPECT_EQ(Utf8Codec::lowSurrogateOf(c.codePoint), c.low) << std::hex << +c.codePoint;
+        EXPECT_EQ(Utf8Codec::joinSurrogates(c.high, c.low), c.codePoint) << std::hex << +c.codePoint;
+    }
+    for (char32_t c = 0x10000; c <= 0x10FFFF; ++c) {
+        const char16_t high = Utf8Codec::highSurrogateOf(c);
+        const char16_t low = Utf8Codec::lowSurrogateOf(c);
+        ASSERT_TRUE(Utf8Codec::isHighSurrogate(high)) << std::hex << +c;
+        ASSERT_TRUE(Utf8Codec::isLowSurrogate(low)) << std::hex << +c;
+        ASSERT_EQ(Utf8Codec::joinSurrogates(high, low), c) << std::hex << +c;
+    }
 }
 
 TEST(Utf8Codec, LoneSurrogatesBecomeReplacements)
