@@ -1,5 +1,6 @@
 #include "KeyNameIndex.h"
 
+#include "ActionLines.h"
 #include "DecimalText.h"
 #include "KeyboardProfile.h"
 
@@ -9,16 +10,9 @@
 namespace {
 
 constexpr std::u16string_view kDelayMark = u"ms>";
-constexpr std::u16string_view kReleaseSuffix = u" UP";
-constexpr std::u16string_view kPressSuffix = u" Down";
+using ActionLines::kPressSuffix;
+using ActionLines::kReleaseSuffix;
 constexpr int kNotFound = INT_MAX;
-
-// Leading blanks, an optional sign, then digits up to the first other character. Saturates
-// instead of overflowing on absurdly long numbers.
-int parseDecimal(std::u16string_view text)
-{
-    return DecimalText::read(text);
-}
 
 }  // namespace
 
@@ -33,9 +27,9 @@ KeyNameIndex::KeyNameIndex(const KeyboardProfile& profile) : profile_(profile)
 int KeyNameIndex::delayOfLine(const std::u16string& line)
 {
     // The number sits between the leading "<" and the trailing " ms>".
-    if (line.size() < 5)
+    if (line.size() < ActionLines::kDelayFrameLength)
         return 0;
-    return parseDecimal(std::u16string_view(line).substr(1, line.size() - 5));
+    return DecimalText::read(std::u16string_view(line).substr(1, line.size() - ActionLines::kDelayFrameLength));
 }
 
 int KeyNameIndex::deviceCodeOfItem(const std::u16string& line) const

@@ -52,11 +52,6 @@ std::u16string describeMacro(const ActionList& actions)
     return text;
 }
 
-std::u16string joinLines(const ActionList& actions, std::u16string_view separator)
-{
-    return actions.joinedLines(separator);
-}
-
 void clearWithView(ActionList& list, int viewRows)
 {
     list.clear();
@@ -159,7 +154,7 @@ std::u16string KeyboardProfile::describeAssignment(int keyIndex, int layer) cons
         return nameOfDeviceCode(entry.code);
     case Kind::Combo:
     case Kind::Emulation:
-        return joinLines(entry.actions, u" | ");
+        return entry.actions.joinedLines(u" | ");
     case Kind::Macro:
         return describeMacro(entry.actions);
     default:
