@@ -20,6 +20,12 @@ int indexOfRow(const ActionList& list, int row)
     return (i < 0 || i >= list.lineCount()) ? -1 : static_cast<int>(i);
 }
 
+}  // namespace
+
+bool ActionList::holdsRow(int row) const { return indexOfRow(*this, row) >= 0; }
+
+namespace {
+
 // Appends a line with a new child and keeps it selected: inside the view if it fits, else as
 // the last visible row.
 void appendLine(ActionList& list, const std::u16string& text)
@@ -178,6 +184,6 @@ void ActionList::selectOrAddDefault(ActionList& collection, const ActionList& ac
         }
     }
     ActionList copy(actions);  // the actions may live inside the collection
-    collection.setOrAppend(kAppendRow, u"default");
+    collection.append(u"default");
     collection.storeChild(collection.CursorPos, copy);
 }

@@ -36,6 +36,9 @@ public:
     ActionList childAt(int row) const;
     void storeChild(int row, const ActionList& child);
     void setOrAppend(int row, const std::u16string& text);
+    void append(const std::u16string& text) { setOrAppend(kAppendRow, text); }
+    // Whether the view's row shows a line.
+    bool holdsRow(int row) const;
     void insertAt(int row, const std::u16string& text);
     void removeAt(int row);
     void selectIndex(int index);

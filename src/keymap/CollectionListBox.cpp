@@ -10,12 +10,6 @@ namespace {
 // Only the low 16 bits of a dragged position travel with a scroll notification.
 constexpr int kTrackBits = 0xFFFF;
 
-bool rowHoldsLine(const ActionList& list, int row)
-{
-    const long long i = static_cast<long long>(list.ViewStartAt) + row;
-    return i >= 0 && i < list.lineCount();
-}
-
 void fillRows(std::vector<SkinButton>& table, int firstId, int rows, const ActionList& list, const std::string& language)
 {
     for (int k = 0; k < rows; ++k) {
@@ -38,7 +32,7 @@ void CollectionListBox::commit() { collection_.storeChild(collection_.CursorPos,
 
 std::optional<CollectionListBox::EditRequest> CollectionListBox::clickCollectionRow(int row)
 {
-    if (!rowHoldsLine(collection_, row)) return std::nullopt;
+    if (!collection_.holdsRow(row)) return std::nullopt;
     commit();
     if (row == collection_.CursorPos) return EditRequest{layout().firstCollectionRow + row, collection_.textAt(row)};
     collection_.CursorPos = row;
@@ -48,7 +42,7 @@ std::optional<CollectionListBox::EditRequest> CollectionListBox::clickCollection
 
 CollectionListBox::ActionClick CollectionListBox::clickActionRow(int row)
 {
-    if (layout().firstActionRow == 0 || !rowHoldsLine(actions_, row)) return ActionClick::Ignored;
+    if (layout().firstActionRow == 0 || !actions_.holdsRow(row)) return ActionClick::Ignored;
     if (row == actions_.CursorPos) return ActionClick::SelectedAgain;
     actions_.CursorPos = row;
     return ActionClick::Selected;
@@ -56,7 +50,7 @@ CollectionListBox::ActionClick CollectionListBox::clickActionRow(int row)
 
 std::optional<CollectionListBox::EditRequest> CollectionListBox::addEntry(const std::string& language)
 {
-    collection_.setOrAppend(ActionList::kAppendRow, std::u16string());
+    collection_.append(std::u16string());
     collectionBar_.changeRange(+1);
     showActionsOfSelected();
     return EditRequest{layout().firstCollectionRow + collection_.CursorPos, firstFreeName(language)};
@@ -68,7 +62,7 @@ void CollectionListBox::deleteSelected()
     // Only an entry the user can see selected goes; a cursor left off its rows (by a file)
     // would otherwise remove the last entry instead.
     const bool selectedRowShown = collection_.CursorPos >= 0 && collection_.CursorPos < layout().rows;
-    if (selectedRowShown && rowHoldsLine(collection_, collection_.CursorPos)) {
+    if (selectedRowShown && collection_.holdsRow(collection_.CursorPos)) {
         collection_.removeAt(collection_.CursorPos);
         collectionBar_.changeRange(-1);
     }

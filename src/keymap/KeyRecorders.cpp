@@ -7,7 +7,6 @@ namespace {
 
 constexpr int kHostCodeMask = 511;
 
-void append(ActionList& list, const std::u16string& line) { list.setOrAppend(ActionList::kAppendRow, line); }
 
 }  // namespace
 
@@ -25,7 +24,7 @@ std::optional<KeyRecorders::SingleKey> KeyRecorders::captureSingle(const Keyboar
 bool KeyRecorders::recordCombo(ActionList& actions, const KeyboardProfile& profile, const KeyEvent& event, int lastEventCode)
 {
     if (event.release || event.code == lastEventCode || actions.lineCount() >= kComboKeys) return false;
-    append(actions, profile.nameOfHostCode(event.code, false));
+    actions.append(profile.nameOfHostCode(event.code, false));
     return true;
 }
 
@@ -38,11 +37,11 @@ int KeyRecorders::recordMacro(ActionList& actions, KeyDownFlags& keyDown, const 
     // A delay separates two events, so none stands before the first line: the lines keep
     // alternating event, delay, event even when the recording began with an ignored event.
     if (lastEventTime > 0 && !actions.IsAutoInterval && actions.lineCount() > 0 && actions.lineCount() < limit) {
-        append(actions, delayLine(event.elapsedMs));
+        actions.append(delayLine(event.elapsedMs));
         ++added;
     }
     if (actions.lineCount() < limit) {
-        append(actions, profile.nameOfHostCode(event.code, true));
+        actions.append(profile.nameOfHostCode(event.code, true));
         ++added;
     }
     return added;
@@ -53,7 +52,7 @@ bool KeyRecorders::recordEmulation(ActionList& actions, KeyDownFlags& keyDown, c
 {
     if (!changesKeyState(keyDown, event)) return false;
     if (event.release || actions.lineCount() >= kEmulationKeys || event.code == lastEventCode) return false;
-    append(actions, profile.nameOfHostCode(event.code, false));
+    actions.append(profile.nameOfHostCode(event.code, false));
     return true;
 }
 

@@ -9,7 +9,6 @@ using ActionLines::kDelayFrameLength;
 
 bool isDelayLine(const std::u16string& line) { return !line.empty() && line.front() == u'<'; }
 
-void append(ActionList& list, const std::u16string& line) { list.setOrAppend(ActionList::kAppendRow, line); }
 
 }  // namespace
 
@@ -27,7 +26,7 @@ ActionList MacroEditor::emptyLike(const ActionList& actions)
 ActionList MacroEditor::withoutDelayLines(const ActionList& actions)
 {
     ActionList events = emptyLike(actions);
-    for (std::size_t i = 0; i < actions.lines.size(); i += 2) append(events, actions.lines[i]);
+    for (std::size_t i = 0; i < actions.lines.size(); i += 2) events.append(actions.lines[i]);
     return events;
 }
 
@@ -35,8 +34,8 @@ ActionList MacroEditor::withDelayLines(const ActionList& actions)
 {
     ActionList timed = emptyLike(actions);
     for (std::size_t i = 0; i < actions.lines.size(); ++i) {
-        if (i > 0) append(timed, KeyRecorders::delayLine(actions.Delay));
-        append(timed, actions.lines[i]);
+        if (i > 0) timed.append(KeyRecorders::delayLine(actions.Delay));
+        timed.append(actions.lines[i]);
     }
     return timed;
 }

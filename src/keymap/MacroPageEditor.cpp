@@ -141,9 +141,8 @@ void MacroPageEditor::rightClick(QPoint at, QPoint globalPoint)
     // The same record a click there would hit.
     const SkinButton* row = window_.clickTarget(at);
     if (row == nullptr || !macroRows().holdsActionRow(row->id)) return;
-    const ActionList& actions = work_.macroActions;
-    const long long line = static_cast<long long>(actions.ViewStartAt) + (row->id - macroRows().firstActionRow);
-    if (line >= 0 && line < actions.lineCount()) showMenu(static_cast<int>(row - window_.buttonTable.data()), globalPoint);
+    if (work_.macroActions.holdsRow(row->id - macroRows().firstActionRow))
+        showMenu(static_cast<int>(row - window_.buttonTable.data()), globalPoint);
 }
 
 void MacroPageEditor::showMenu(int position, QPoint globalPoint)

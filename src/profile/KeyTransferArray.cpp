@@ -88,7 +88,7 @@ private:
 
     void appendName(ActionList& list, long long i) const
     {
-        list.setOrAppend(ActionList::kAppendRow, profile_.nameOfDeviceCode(at(i)));
+        list.append(profile_.nameOfDeviceCode(at(i)));
     }
 
     Decoded codes() const
@@ -154,7 +154,7 @@ private:
                 continue;
             }
             if (k > 0)
-                list.setOrAppend(ActionList::kAppendRow, ActionLines::delayLine(at(kMacroHeader - 1 + 2LL * k)));
+                list.append(ActionLines::delayLine(at(kMacroHeader - 1 + 2LL * k)));
             appendName(list, kMacroHeader + 2LL * k);
         }
         return result;
