@@ -651,17 +651,20 @@ TEST_F(MainWindowTest, TheNotificationMenuSaysExitInTheCurrentLanguageAndEndsThe
         CZelkDlg dlg(*profile);
         QString itemText;
         bool menuShown = false;
-        QTimer::singleShot(0, &dlg, [&] {
-            if (profile->language != language) QTest::mouseClick(&dlg, Qt::LeftButton, {}, kLanguage);
-            QTest::mouseClick(&dlg, Qt::LeftButton, {}, kHide);
-            emit dlg.notificationIcon().trayIcon()->activated(QSystemTrayIcon::Context);
-        });
-        QTimer::singleShot(50, &dlg, [&] {
+        // The menu is looked at only once it has been asked for: a fixed delay could come
+        // first on a busy machine, while the clicks still process events.
+        const auto pickTheItem = [&] {
             QMenu& menu = dlg.notificationIcon().menu();
             menuShown = menu.isVisible();
             ASSERT_EQ(menu.actions().size(), 1);
             itemText = menu.actions().constFirst()->text();
             menu.actions().constFirst()->trigger();
+        };
+        QTimer::singleShot(0, &dlg, [&] {
+            if (profile->language != language) QTest::mouseClick(&dlg, Qt::LeftButton, {}, kLanguage);
+            QTest::mouseClick(&dlg, Qt::LeftButton, {}, kHide);
+            emit dlg.notificationIcon().trayIcon()->activated(QSystemTrayIcon::Context);
+            QTimer::singleShot(50, &dlg, pickTheItem);
         });
         EXPECT_EQ(runUntilEnded(dlg), QDialog::Rejected) << language;  // not ended by the guard
         EXPECT_TRUE(menuShown);
